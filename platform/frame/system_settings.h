@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace platform {
+
+// A colour value: 0x00BBGGRR, or 0x80000000 + n for system colour n, resolved when drawn.
+using TColor = std::int32_t;
+
+inline constexpr TColor clBlack = 0x000000;
+inline constexpr TColor SystemColorFlag = static_cast<TColor>(0x80000000u);
+inline constexpr TColor clActiveCaption = SystemColorFlag | 2;
+inline constexpr TColor clInactiveCaption = SystemColorFlag | 3;
+inline constexpr TColor clCaptionText = SystemColorFlag | 9;
+inline constexpr TColor clInactiveCaptionText = SystemColorFlag | 19;
+
+// System colour indices.
+enum SysColor : int {
+    COLOR_ACTIVECAPTION = 2,
+    COLOR_INACTIVECAPTION = 3,
+    COLOR_WINDOW = 5,
+    COLOR_WINDOWTEXT = 8,
+    COLOR_CAPTIONTEXT = 9,
+    COLOR_BTNFACE = 15,
+    COLOR_BTNSHADOW = 16,
+    COLOR_BTNTEXT = 18,
+    COLOR_INACTIVECAPTIONTEXT = 19,
+    COLOR_BTNHIGHLIGHT = 20,
+    COLOR_3DDKSHADOW = 21,
+    COLOR_3DLIGHT = 22,
+};
+
+// The frame metrics the window layouts were made for.
+enum class Metric {
+    CxFixedFrame, CyFixedFrame, // thin frame of dialogs and tool windows
+    CxFrame, CyFrame,           // sizing frame
+    CyCaption, CySmCaption,     // caption heights (the 1-pixel line below included)
+    CxSize, CxSmSize,           // caption button widths
+    CxSmIcon, CySmIcon,         // small icon
+    CyMenu,                     // menu bar height
+};
+
+// The caption font as the desktop reports it. height follows the usual sign convention:
+// positive is a size in points, negative a character height in pixels.
+struct CaptionFontInfo {
+    QString face;
+    int height = 0;
+    bool italic = false;
+    int weight = 400;
+};
+
+// One place that answers system metrics, system colours and the caption font.
+// Tests may change the answers and then call notifyChanged(), which sends a settings
+// message through the hook chain of every framed window, as a desktop change would.
+class SystemSettings {
+public:
+    static SystemSettings& instance();
+
+    int metric(Metric m) const;
+    QColor sysColor(int index) const;
+    // RGB values as they are; system references resolved to the current colour.
+    QColor resolve(TColor color) const;
+
+    // nullopt when the desktop cannot report it.
+    std::optional<CaptionFontInfo> captionFont() const;
+    // The font a classic program gets when it asks for none in particular.
+    QFont stockSystemFont() const;
+
+    void setMetric(Metric m, int value);
+    void setSysColor(int index, const QColor& color);
+    void setCaptionFont(const std::optional<CaptionFontInfo>& font);
+    void resetToDefaults();
+
+    void notifyChanged();
+
+private:
+    SystemSettings();
+    struct Data;
+    Data* d;
+};
+
+// The typed system beep: 0x30 (exclamation) plays the desktop's warning sound, 0 the
+// default bell; QApplication::beep() when no sound server answers.
+void MessageBeep(unsigned type);
+
+} // namespace platform
