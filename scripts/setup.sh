@@ -38,6 +38,10 @@ play)
     install_missing
     cmake --preset release >/dev/null
     cmake --build --preset release -j "$jobs"
+    if [ ! -x build/release/ui/app/vandolin ]; then
+        echo "The engine is built; the game window comes with the main-window work, not yet here."
+        exit 1
+    fi
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "No display found: Vandolin is a desktop game and needs a graphical session."
         echo "Run it from a desktop terminal, or under a virtual display: xvfb-run build/release/ui/app/vandolin"
