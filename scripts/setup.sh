@@ -11,7 +11,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libcanberra-dev sound-theme-freedesktop
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-liberation2
     xvfb xauth xdotool imagemagick x11-utils
 )
 
