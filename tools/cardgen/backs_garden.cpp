@@ -34,40 +34,31 @@ const Glyph kFruit{
     "RRR",
 };
 
-// Roses: a red bloom with dark petal lines, set among leaves.
-const Glyph kRose{
-    "....MRRRRRM....",
-    "..MRRRRRRRRRM..",
-    ".MRRRMMMMMRRRM.",
-    ".RRRMRRRRRMRRR.",
-    "MRRMRRMMMRRMRRM",
-    "RRMRRMRRRMRRMRR",
-    "RRMRMRRMRRMRMRR",
-    "RRMRMRMMRRMRMRR",
-    "RRMRRMRRRMRRMRR",
-    "MRRMRRMMMRRMRRM",
-    ".RRRMRRRRRMRRR.",
-    ".MRRRMMMMMRRRM.",
-    "..MRRRRRRRRRM..",
-    "....MRRRRRM....",
-};
+// Roses: seen from above, petals wound in a spiral inside a scalloped rim.
+constexpr double kRoseRadius = 8.0;
+constexpr double kRoseSpiralStep = 2.6;
+constexpr int kRosePetals = 5;
 
 const Glyph kRoseLeaf{
-    "....GGG",
-    "..GGLGG",
-    ".GGLGG.",
-    "GGLGG..",
-    "GLGG...",
-    "GGG....",
+    "......GGG",
+    "....GGGGG",
+    "..GGGGKGG",
+    ".GGGGKGGG",
+    "GGGKKGGG.",
+    "GGKGGGG..",
+    "GKGGG....",
+    "KGG......",
 };
 
 const Glyph kRoseLeafTurned{
-    "GGG....",
-    "GGLGG..",
-    ".GGLGG.",
-    "..GGLGG",
-    "...GGLG",
-    "....GGG",
+    "GGG......",
+    "GGGGG....",
+    "GGKGGGG..",
+    "GGGKGGGG.",
+    ".GGGKKGGG",
+    "..GGGGKGG",
+    "....GGGKG",
+    "......GGK",
 };
 // clang-format on
 
@@ -115,20 +106,49 @@ void PaintVines(Canvas& card, const Rect& field) {
     }
 }
 
+namespace {
+
+void PaintRose(Canvas& layer, int cx, int cy) {
+    for (int y = cy - 11; y <= cy + 11; ++y) {
+        for (int x = cx - 11; x <= cx + 11; ++x) {
+            const double dx = x - cx;
+            const double dy = y - cy;
+            const double r = std::hypot(dx, dy);
+            const double theta = std::atan2(dy, dx) + std::numbers::pi; // 0..2 pi
+            const double rim = kRoseRadius + 1.5 * std::abs(std::sin(kRosePetals * theta / 2.0));
+            if (r > rim) {
+                continue;
+            }
+            // Distance to the nearest turn of the spiral r = step * (theta / 2 pi + k).
+            const double turns = r / kRoseSpiralStep - theta / (2.0 * std::numbers::pi);
+            const double off = std::abs(turns - std::round(turns)) * kRoseSpiralStep;
+            Colour c = Colour::Red;
+            if (r > rim - 1.0) {
+                c = Colour::Maroon;
+            } else if (off < 0.55) {
+                c = r < 3.0 ? Colour::Black : Colour::Maroon;
+            }
+            layer.Set(x, y, c);
+        }
+    }
+}
+
+} // namespace
+
 void PaintRoses(Canvas& card, const Rect& field) {
     card.Fill(field, Colour::Black);
     Canvas layer(card.Width(), card.Height(), Colour::Transparent);
     // Roses in two staggered columns, cut off at the edges like a printed pattern.
     constexpr int kColumnStep = 32;
     constexpr int kRowStep = 22;
-    for (int row = -1; row * kRowStep <= field.height; ++row) {
-        for (int col = -1; col * kColumnStep <= field.width; ++col) {
-            const int x = field.x + col * kColumnStep + (row % 2 == 0 ? 0 : kColumnStep / 2) + 2;
-            const int y = field.y + row * kRowStep + 3;
-            layer.Draw(kRoseLeaf, x - 6, y + 9, Colour::Green);
-            layer.Draw(kRoseLeafTurned, x + 13, y + 9, Colour::Green);
-            layer.Draw(kRoseLeaf, x + 13, y - 2, Colour::Green);
-            layer.Draw(kRose, x, y, Colour::Red);
+    for (int row = -1; row * kRowStep <= field.height + kRowStep; ++row) {
+        for (int col = -1; col * kColumnStep <= field.width + kColumnStep; ++col) {
+            const int x = field.x + 8 + col * kColumnStep + (row % 2 == 0 ? 0 : kColumnStep / 2);
+            const int y = field.y + 8 + row * kRowStep;
+            layer.Draw(kRoseLeaf, x - 15, y + 1, Colour::Green);
+            layer.Draw(kRoseLeafTurned, x + 7, y + 2, Colour::Green);
+            layer.Draw(kRoseLeaf, x + 6, y - 11, Colour::Green);
+            PaintRose(layer, x, y);
         }
     }
     for (int y = field.y; y <= field.Bottom(); ++y) {

@@ -7,8 +7,8 @@ namespace cardgen::backs {
 namespace {
 
 // Lattice: two sets of diagonal bands, crossing over and under in turn.
-constexpr int kWeavePeriod = 6;
-constexpr int kWeaveBand = 4;
+constexpr int kWeavePeriod = 8;
+constexpr int kWeaveBand = 6;
 
 // Harlequin diamonds: width and height of one diamond.
 constexpr int kHarlequinWidth = 16;
@@ -46,10 +46,9 @@ void PaintLattice(Canvas& card, const Rect& field) {
                 const bool a_on_top =
                     in_a && (!in_b || (u / kWeavePeriod + v / kWeavePeriod) % 2 == 0);
                 const int across = a_on_top ? a : b;
+                // A band's edges are dark; so, at a crossing, are the edges of the band on top,
+                // which is what makes the other one pass underneath.
                 c = (across == 0 || across == kWeaveBand - 1) ? Colour::Maroon : Colour::Red;
-                if (across == 1) {
-                    c = Colour::Red;
-                }
             }
             card.Set(x, y, c);
         }

@@ -34,7 +34,7 @@ const Glyph& LabelGlyph(char c) {
     static const Glyph kC{".##", "#..", "#..", "#..", ".##"};
     static const Glyph kI{"###", ".#.", ".#.", ".#.", "###"};
     static const Glyph kM{"#.#", "###", "###", "#.#", "#.#"};
-    static const Glyph kN{"##.", "#.#", "#.#", "#.#", "#.#"};
+    static const Glyph kN{"...", "##.", "#.#", "#.#", "#.#"};
     static const Glyph kO{".#.", "#.#", "#.#", "#.#", ".#."};
     static const Glyph kSpace{
         "...", "...", "...", "...", "...",

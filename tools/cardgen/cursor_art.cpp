@@ -44,31 +44,56 @@ const Glyph kHand{
 };
 // clang-format on
 
-// The arrows lie on a ring round the hot spot; each covers most of a half turn and ends in a
-// head that points along the ring at the tail of the other.
-constexpr double kRingInner = 6.0;
-constexpr double kRingOuter = 10.0;
-constexpr double kBodyDegrees = 130.0;
-constexpr double kHeadDegrees = 40.0;
-constexpr double kHeadReach = 3.5; // how far the head stands out beyond the ring
+// Each arrow is a band on a ring round the hot spot, clockwise from about ten o'clock to
+// three, ending in a straight-sided head that points along the ring; the second arrow is the
+// first turned half way round. Angles are in degrees clockwise from straight up.
+constexpr double kRingInner = 5.5;
+constexpr double kRingOuter = 9.5;
+constexpr double kBodyFrom = 330.0;
+constexpr double kBodyTo = 90.0;
+constexpr double kHeadReach = 2.6;  // how far the head's base stands out beyond the band
+constexpr double kHeadLength = 6.5; // from the base to the point
 
+struct Point {
+    double x;
+    double y;
+};
+
+Point OnRing(double degrees, double radius) {
+    const double a = degrees * std::numbers::pi / 180.0;
+    return {radius * std::sin(a), -radius * std::cos(a)};
+}
+
+double Side(Point p, Point a, Point b) {
+    return (p.x - b.x) * (a.y - b.y) - (a.x - b.x) * (p.y - b.y);
+}
+
+bool InTriangle(Point p, Point a, Point b, Point c) {
+    const double d1 = Side(p, a, b);
+    const double d2 = Side(p, b, c);
+    const double d3 = Side(p, c, a);
+    const bool negative = d1 < 0 || d2 < 0 || d3 < 0;
+    const bool positive = d1 > 0 || d2 > 0 || d3 > 0;
+    return !(negative && positive);
+}
+
+// (dx, dy) is the pixel's offset from the hot spot.
 bool InArrow(double dx, double dy) {
     const double r = std::hypot(dx, dy);
-    // Clockwise angle from straight up, in degrees 0..360.
     double deg = std::atan2(dx, -dy) * 180.0 / std::numbers::pi;
     if (deg < 0) {
         deg += 360.0;
     }
-    if (deg <= kBodyDegrees) {
-        return r >= kRingInner && r <= kRingOuter;
+    const bool along_body = deg >= kBodyFrom || deg <= kBodyTo; // the body passes twelve
+    if (along_body && r >= kRingInner && r <= kRingOuter) {
+        return true;
     }
-    if (deg <= kBodyDegrees + kHeadDegrees) {
-        const double t = (deg - kBodyDegrees) / kHeadDegrees; // 0 at the head's base, 1 at the tip
-        const double mid = (kRingInner + kRingOuter) / 2.0;
-        const double half = (1.0 - t) * ((kRingOuter - kRingInner) / 2.0 + kHeadReach);
-        return std::abs(r - mid) <= half;
-    }
-    return false;
+    const double mid = (kRingInner + kRingOuter) / 2.0;
+    const Point centre = OnRing(kBodyTo, mid);
+    const double a = kBodyTo * std::numbers::pi / 180.0;
+    const Point tip{centre.x + kHeadLength * std::cos(a), centre.y + kHeadLength * std::sin(a)};
+    return InTriangle({dx, dy}, OnRing(kBodyTo, kRingInner - kHeadReach),
+                      OnRing(kBodyTo, kRingOuter + kHeadReach), tip);
 }
 
 } // namespace
