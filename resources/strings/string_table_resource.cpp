@@ -2,8 +2,7 @@
 
 namespace resources {
 
-QString StringTablePath()
-{
+QString StringTablePath() {
     return QStringLiteral(":/strings/strings.tsv");
 }
 

@@ -10,8 +10,7 @@ namespace ui {
 
 namespace {
 
-QMessageBox::Icon iconFor(unsigned flags)
-{
+QMessageBox::Icon iconFor(unsigned flags) {
     switch (flags & MB_ICONMASK) {
     case MB_ICONERROR:
         return QMessageBox::Critical;
@@ -28,8 +27,7 @@ QMessageBox::Icon iconFor(unsigned flags)
 
 } // namespace
 
-int AppMessageBox(const QString& text, const QString& caption, unsigned flags)
-{
+int AppMessageBox(const QString& text, const QString& caption, unsigned flags) {
     const WindowDisabler disabler;
     QMessageBox box(iconFor(flags), caption, QString(), QMessageBox::Ok, ApplicationWindow());
     // The text may hold what the player typed: never let it be read as markup.

@@ -9,40 +9,34 @@ namespace ui {
 
 namespace {
 
-QString& storedTitle()
-{
+QString& storedTitle() {
     static QString title;
     return title;
 }
 
-QPointer<QWidget>& storedWindow()
-{
+QPointer<QWidget>& storedWindow() {
     static QPointer<QWidget> window;
     return window;
 }
 
-QPoint screenCentre()
-{
+QPoint screenCentre() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().center() : QPoint(0, 0);
 }
 
 } // namespace
 
-void SetApplicationTitle(const QString& title)
-{
+void SetApplicationTitle(const QString& title) {
     storedTitle() = title;
     if (QWidget* window = storedWindow())
         window->setWindowTitle(title);
 }
 
-QString ApplicationTitle()
-{
+QString ApplicationTitle() {
     return storedTitle().isNull() ? QGuiApplication::applicationDisplayName() : storedTitle();
 }
 
-QWidget* ApplicationWindow()
-{
+QWidget* ApplicationWindow() {
     QPointer<QWidget>& window = storedWindow();
     if (!window) {
         window = new QWidget(nullptr, Qt::Window);

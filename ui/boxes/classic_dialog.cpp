@@ -12,43 +12,37 @@ namespace ui {
 ClassicDialog::ClassicDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
-{
+                          Qt::MSWindowsFixedSizeDialogHint) {
     setWindowModality(Qt::ApplicationModal);
     setSizeGripEnabled(false);
 }
 
 QPushButton* ClassicDialog::addButton(const QString& caption, ModalResult result,
-                                      const QString& name)
-{
+                                      const QString& name) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
     connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
     return button;
 }
 
-void ClassicDialog::setClientSize(int width, int height)
-{
+void ClassicDialog::setClientSize(int width, int height) {
     setFixedSize(width, height);
 }
 
-void ClassicDialog::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
-        cancelButton_ && cancelButton_->isEnabled()) {
+void ClassicDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && cancelButton_ &&
+        cancelButton_->isEnabled()) {
         cancelButton_->click();
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
-void ClassicDialog::reject()
-{
+void ClassicDialog::reject() {
     done(mrCancel);
 }
 
-void ClassicDialog::centreOnScreen()
-{
+void ClassicDialog::centreOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
@@ -59,9 +53,10 @@ void ClassicDialog::centreOnScreen()
          area.y() + area.height() / 2 - outer.height() / 2);
 }
 
-int ClassicDialog::runModal()
-{
+int ClassicDialog::runModal() {
     const WindowDisabler disabler;
+    // With its native window made, the box knows its frame, so the outer size centres.
+    create();
     centreOnScreen();
     return exec();
 }

@@ -8,8 +8,7 @@
 
 namespace ui {
 
-int MulDiv(int number, int numerator, int denominator)
-{
+int MulDiv(int number, int numerator, int denominator) {
     if (denominator == 0)
         return -1;
     const std::int64_t product = std::int64_t{number} * numerator;
@@ -25,8 +24,7 @@ int MulDiv(int number, int numerator, int denominator)
 
 namespace {
 
-const QString& alphabet()
-{
+const QString& alphabet() {
     static const QString letters =
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     return letters;
@@ -34,16 +32,13 @@ const QString& alphabet()
 
 } // namespace
 
-DialogUnits::DialogUnits(const QFont& font)
-{
+DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetrics metrics(font);
     averageWidth_ = metrics.horizontalAdvance(alphabet()) / 52;
     lineHeight_ = metrics.size(Qt::TextSingleLine, alphabet()).height();
 }
 
 DialogUnits::DialogUnits(int averageWidth, int lineHeight)
-    : averageWidth_(averageWidth), lineHeight_(lineHeight)
-{
-}
+    : averageWidth_(averageWidth), lineHeight_(lineHeight) {}
 
 } // namespace ui

@@ -12,8 +12,7 @@ namespace ui {
 
 namespace {
 
-ErrorHook& errorHook()
-{
+ErrorHook& errorHook() {
     static ErrorHook hook;
     return hook;
 }
@@ -22,25 +21,21 @@ constexpr char16_t FullStop = u'.';
 
 } // namespace
 
-QString ErrorReportText(const QString& message)
-{
+QString ErrorReportText(const QString& message) {
     if (!message.isEmpty() && message.back().unicode() > FullStop)
         return message + QChar(FullStop);
     return message;
 }
 
-void SetErrorHook(ErrorHook hook)
-{
+void SetErrorHook(ErrorHook hook) {
     errorHook() = std::move(hook);
 }
 
-QString UnknownErrorText()
-{
+QString UnknownErrorText() {
     return QStringLiteral("An unexpected error occurred");
 }
 
-void ReportError(const std::exception& error)
-{
+void ReportError(const std::exception& error) {
     // A box cannot take the mouse while some window holds it.
     if (QWidget* grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
@@ -56,8 +51,7 @@ void ReportError(const std::exception& error)
 
 namespace detail {
 
-void ReportCurrentException() noexcept
-{
+void ReportCurrentException() noexcept {
     try {
         try {
             throw;

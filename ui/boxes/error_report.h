@@ -37,8 +37,7 @@ void ReportCurrentException() noexcept;
 // engine::Exception (a std::bad_alloc, a std::out_of_range from a fault of ours) are
 // reported the same way with their own text, and anything else under UnknownErrorText().
 // Letting them unwind through Qt would end the program.
-template <class Handler> void RunGuarded(Handler&& handler) noexcept
-{
+template <class Handler> void RunGuarded(Handler&& handler) noexcept {
     try {
         std::invoke(std::forward<Handler>(handler));
     } catch (...) {

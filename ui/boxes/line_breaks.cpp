@@ -2,8 +2,7 @@
 
 namespace ui {
 
-QString WithLineFeeds(const QString& text)
-{
+QString WithLineFeeds(const QString& text) {
     QString result;
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -30,13 +30,11 @@ constexpr int ButtonHeightV = 14;
 constexpr int FallbackScreenWidth = 640;
 
 // The desktop's message-box font, as the platform theme reports it to Qt.
-QFont messageFont()
-{
+QFont messageFont() {
     return QApplication::font("QMessageBoxLabel");
 }
 
-int screenWidth()
-{
+int screenWidth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().width() : FallbackScreenWidth;
 }
@@ -46,15 +44,14 @@ constexpr int MessageFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Q
 
 } // namespace
 
-TMessageForm::TMessageForm(const QString& message, QWidget* parent) : ClassicDialog(parent)
-{
+TMessageForm::TMessageForm(const QString& message, QWidget* parent) : ClassicDialog(parent) {
     setFont(messageFont());
     const DialogUnits du(font());
     setWindowTitle(LoadStr(sInformationCaption));
 
     const QString text = WithLineFeeds(message);
-    const QRect measured = QFontMetrics(font()).boundingRect(QRect(0, 0, screenWidth() / 2, 0),
-                                                             MessageFlags, text);
+    const QRect measured =
+        QFontMetrics(font()).boundingRect(QRect(0, 0, screenWidth() / 2, 0), MessageFlags, text);
     const int textWidth = measured.width();
     const int textHeight = measured.height();
 
@@ -83,15 +80,14 @@ TMessageForm::TMessageForm(const QString& message, QWidget* parent) : ClassicDia
                        textHeight);
 
     QPushButton* ok = addButton(LoadStr(sOkButton), mrOk, QStringLiteral("OK"));
-    ok->setGeometry((clientWidth - buttonWidth) / 2, blockHeight + du.v(MarginV) + du.v(TextButtonGapV),
-                    buttonWidth, buttonHeight);
+    ok->setGeometry((clientWidth - buttonWidth) / 2,
+                    blockHeight + du.v(MarginV) + du.v(TextButtonGapV), buttonWidth, buttonHeight);
     ok->setDefault(true);
     setCancelButton(ok);
     ok->setFocus(Qt::OtherFocusReason);
 }
 
-int ShowInformation(const QString& message)
-{
+int ShowInformation(const QString& message) {
     TMessageForm box(message, ApplicationWindow());
     return box.runModal();
 }

@@ -7,8 +7,7 @@
 
 namespace ui {
 
-QHash<int, QString> ParseStringTable(QStringView source)
-{
+QHash<int, QString> ParseStringTable(QStringView source) {
     QHash<int, QString> table;
     int lineNumber = 0;
     for (QStringView line : source.split(u'\n')) {
@@ -36,8 +35,7 @@ QHash<int, QString> ParseStringTable(QStringView source)
 
 namespace {
 
-const QHash<int, QString>& embeddedTable()
-{
+const QHash<int, QString>& embeddedTable() {
     static const QHash<int, QString> table = [] {
         QFile file(resources::StringTablePath());
         if (!file.open(QIODevice::ReadOnly)) {
@@ -51,8 +49,7 @@ const QHash<int, QString>& embeddedTable()
 
 } // namespace
 
-QString LoadStr(int id)
-{
+QString LoadStr(int id) {
     return embeddedTable().value(id);
 }
 

@@ -22,8 +22,7 @@ constexpr int ControlFontPixels = 11;
 
 TextPrompt::TextPrompt(const QString& caption, const QString& prompt, const QString& preset,
                        QWidget* parent)
-    : ClassicDialog(parent)
-{
+    : ClassicDialog(parent) {
     setFont(platform::classicFont(platform::ClassicFace::MsSansSerif, ControlFontPixels));
     const DialogUnits du(font());
     setWindowTitle(caption);
@@ -54,13 +53,11 @@ TextPrompt::TextPrompt(const QString& caption, const QString& prompt, const QStr
     edit_->setFocus(Qt::OtherFocusReason);
 }
 
-QString TextPrompt::text() const
-{
+QString TextPrompt::text() const {
     return edit_->text();
 }
 
-TextAnswer AskText(const QString& caption, const QString& prompt, const QString& preset)
-{
+TextAnswer AskText(const QString& caption, const QString& prompt, const QString& preset) {
     TextAnswer answer{preset, false};
     TextPrompt box(caption, prompt, preset, ApplicationWindow());
     if (box.runModal() == mrOk) {

@@ -4,14 +4,12 @@
 
 namespace ui {
 
-WindowDisabler::WindowDisabler() : active_(QApplication::activeWindow())
-{
+WindowDisabler::WindowDisabler() : active_(QApplication::activeWindow()) {
     try {
         const QWidgetList windows = QApplication::topLevelWidgets();
         disabled_.reserve(static_cast<std::size_t>(windows.size()));
         for (QWidget* window : windows) {
-            if (window->windowType() == Qt::Desktop || !window->isVisible() ||
-                !window->isEnabled())
+            if (window->windowType() == Qt::Desktop || !window->isVisible() || !window->isEnabled())
                 continue;
             disabled_.push_back({window, window->focusWidget()});
             window->setEnabled(false);
@@ -22,13 +20,11 @@ WindowDisabler::WindowDisabler() : active_(QApplication::activeWindow())
     }
 }
 
-WindowDisabler::~WindowDisabler()
-{
+WindowDisabler::~WindowDisabler() {
     restore();
 }
 
-void WindowDisabler::restore()
-{
+void WindowDisabler::restore() {
     for (const Disabled& entry : disabled_) {
         if (!entry.window)
             continue;
