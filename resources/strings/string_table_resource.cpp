@@ -1,0 +1,9 @@
+#include "string_table_resource.h"
+
+namespace resources {
+
+QString StringTablePath() {
+    return QStringLiteral(":/strings/strings.tsv");
+}
+
+} // namespace resources

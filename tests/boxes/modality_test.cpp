@@ -1,0 +1,138 @@
+#include "modal_driver.h"
+
+#include "ui/boxes/app_message_box.h"
+#include "ui/boxes/error_report.h"
+#include "ui/boxes/message_form.h"
+#include "ui/boxes/text_prompt.h"
+#include "ui/boxes/window_disabler.h"
+
+#include "engine/errors.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+// A stand-in for the table window: a button, a window shortcut (like F2 for a new game) and
+// two edit fields, the second one holding the focus.
+struct TableWindow {
+    TableWindow() {
+        window.setWindowTitle("table");
+        auto* layout = new QVBoxLayout(&window);
+        button = new QPushButton("deal", &window);
+        first = new QLineEdit(&window);
+        second = new QLineEdit(&window);
+        layout->addWidget(button);
+        layout->addWidget(first);
+        layout->addWidget(second);
+        auto* action = new QAction(&window);
+        action->setShortcut(Qt::Key_F2);
+        window.addAction(action);
+        QObject::connect(button, &QPushButton::clicked, [this] { ++clicks; });
+        QObject::connect(action, &QAction::triggered, [this] { ++shortcuts; });
+        window.show();
+        window.activateWindow();
+        second->setFocus();
+    }
+
+    // Tries a click and the shortcut; returns how many of them got through.
+    int tryInput() {
+        const int before = clicks + shortcuts;
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::keyClick(&window, Qt::Key_F2);
+        return clicks + shortcuts - before;
+    }
+
+    QWidget window;
+    QPushButton* button = nullptr;
+    QLineEdit* first = nullptr;
+    QLineEdit* second = nullptr;
+    int clicks = 0;
+    int shortcuts = 0;
+};
+
+struct BoxKind {
+    const char* name;
+    std::function<void()> open;
+};
+
+const BoxKind boxKinds[] = {
+    {"text prompt", [] { ui::AskText("Change your bet", "max value = 10: ", "1"); }},
+    {"information box", [] { ui::ShowInformation("Bye"); }},
+    {"message box", [] { ui::AppMessageBox("HAVE A WINNER!", "Vandolin", ui::MB_OK); }},
+    {"error report",
+     [] { ui::ReportError(engine::EConvertError("'x' is not a valid integer value")); }},
+};
+
+} // namespace
+
+TEST(Modality, OtherWindowsRefuseInputWhileABoxIsOpen) {
+    for (const BoxKind& kind : boxKinds) {
+        SCOPED_TRACE(kind.name);
+        QWidget alreadyDisabled;
+        alreadyDisabled.show();
+        alreadyDisabled.setEnabled(false);
+        auto* doomed = new QWidget;
+        doomed->show();
+        TableWindow table;
+        ASSERT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
+        ASSERT_EQ(QApplication::focusWidget(), table.second);
+
+        WhenBoxOpens([&](QWidget* box) {
+            EXPECT_EQ(QApplication::activeModalWidget(), box);
+            EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+            EXPECT_FALSE(table.window.isEnabled());
+            EXPECT_FALSE(doomed->isEnabled());
+            EXPECT_EQ(table.tryInput(), 0);
+            // A window that goes away meanwhile must not trouble the box's clean-up.
+            delete doomed;
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        kind.open();
+
+        EXPECT_TRUE(table.window.isEnabled());
+        EXPECT_FALSE(alreadyDisabled.isEnabled()) << "a window disabled before stays so";
+        EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }))
+            << "the window that was active is active again";
+        EXPECT_EQ(QApplication::focusWidget(), table.second) << "and its focus is back";
+        EXPECT_EQ(table.tryInput(), 2);
+    }
+}
+
+TEST(Modality, WindowsComeBackWhenABoxFails) {
+    TableWindow table;
+    ASSERT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
+    try {
+        const ui::WindowDisabler disabler;
+        EXPECT_FALSE(table.window.isEnabled());
+        throw std::runtime_error("the box could not be shown");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_TRUE(table.window.isEnabled());
+    EXPECT_EQ(table.tryInput(), 2);
+}
+
+TEST(Modality, HiddenWindowsAreLeftAlone) {
+    QWidget hidden;
+    QWidget shown;
+    shown.show();
+    {
+        const ui::WindowDisabler disabler;
+        EXPECT_FALSE(shown.isEnabled());
+        EXPECT_TRUE(hidden.isEnabled());
+        // A window that was not on the list is not touched when the box closes.
+        hidden.setEnabled(false);
+    }
+    EXPECT_TRUE(shown.isEnabled());
+    EXPECT_FALSE(hidden.isEnabled());
+}
