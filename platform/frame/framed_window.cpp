@@ -139,6 +139,7 @@ void FramedWindow::Private::showSystemMenu(QPoint globalPos) {
     auto* menu = new QMenu(q);
     menu->setObjectName(QStringLiteral("SystemMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setFont(SystemSettings::instance().menuFont());
     if ((icons & biMaximize) != 0) {
         QAction* restore = menu->addAction(QObject::tr("&Restore"), q, &QWidget::showNormal);
         restore->setEnabled(q->isMaximized());

@@ -37,7 +37,8 @@ public:
     void setMenuBar(QMenuBar* menuBar);
     QMenuBar* menuBar() const;
 
-    // Gives the window the outer size that makes its client area this big.
+    // Gives the window the outer size that makes its client area this big. (A hidden window
+    // resized by resize() lays its parts out when it is shown; this one lays them out now.)
     void setClientSize(const QSize& clientSize);
     // Where the frame parts lie at the current size (include frame_layout.h to use it).
     FrameLayout frameLayout() const;

@@ -40,8 +40,16 @@ public:
             return false;
         }
         const std::string id(eventId);
-        return ca_context_play(context_, 0, CA_PROP_EVENT_ID, id.c_str(), CA_PROP_EVENT_DESCRIPTION,
-                               "Vandolin beep", nullptr) == CA_SUCCESS;
+        const int result = ca_context_play(context_, 0, CA_PROP_EVENT_ID, id.c_str(),
+                                           CA_PROP_EVENT_DESCRIPTION, "Vandolin beep", nullptr);
+        // Without a working output every attempt fails the same way (a missing device reads
+        // as a missing sound), and the audio layer complains on stderr each time: after the
+        // first failure the plain beep stands in for the rest of the run.
+        if (result != CA_SUCCESS) {
+            ca_context_destroy(context_);
+            context_ = nullptr;
+        }
+        return result == CA_SUCCESS;
     }
 
 private:
