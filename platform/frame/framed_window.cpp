@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QWhatsThis>
 #include <QWindow>
@@ -232,6 +233,14 @@ FramedWindow::FramedWindow(QWidget* parent)
     // Without a cursor of its own the client would show the frame's sizing cursors.
     d->client->setCursor(Qt::ArrowCursor);
     setMouseTracking(true);
+    // The keyboard way into the system menu.
+    auto* systemMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(systemMenuKey, &QShortcut::activated, this, [this] {
+        if ((d->icons & biSystemMenu) != 0 && d->style != BorderStyle::bsNone) {
+            const QRect line = frameLayout().captionLineRect();
+            d->showSystemMenu(mapToGlobal(QPoint(line.left(), line.top() + line.height())));
+        }
+    });
     relayout();
 }
 
