@@ -91,6 +91,9 @@ void THelpForm::centreOnScreen() {
     QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    // The frame's size is known only once the window exists; before the first showing it
+    // would be taken for the bare client area and the frame would sit off centre.
+    winId();
     QRect frame = frameGeometry();
     frame.moveCenter(screen->geometry().center());
     move(frame.topLeft());
