@@ -109,7 +109,11 @@ void writeProperties(const QObject& object, const QString& prefix, QString& out,
             }
             continue;
         }
-        out += QStringLiteral("  %1 = %2\n").arg(path, EncodeProperty(object, property).toText());
+        // What could not be read back is not written.
+        if (property.isWritable()) {
+            out +=
+                QStringLiteral("  %1 = %2\n").arg(path, EncodeProperty(object, property).toText());
+        }
     }
 }
 

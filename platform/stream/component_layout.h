@@ -25,9 +25,9 @@ void LoadComponentLayout(QWidget& owner, const QString& resourcePath);
 void LoadComponentLayoutText(QWidget& owner, const QString& text, const QString& sourceName);
 
 // One component's block, properties by name in declaration order, sub-objects through dotted
-// paths, each only when it is stored. The designer position (Left, Top) of a non-visual
-// component comes last when it has one. Throws ELayoutError for an unnamed or unregistered
-// component.
+// paths, each only when it is stored and writable. The designer position (Left, Top) of a
+// non-visual component comes last when it has one. Throws ELayoutError for an unnamed or
+// unregistered component.
 QString WriteComponentLayout(const QObject& component);
 
 } // namespace platform

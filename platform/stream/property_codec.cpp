@@ -192,6 +192,9 @@ LayoutValue EncodeProperty(const QObject& object, const QMetaProperty& property)
 }
 
 void WriteProperty(QObject& object, const QMetaProperty& property, const LayoutValue& value) {
+    if (IsObjectProperty(property)) {
+        fail(property, QStringLiteral("is an object: write its properties with a dotted path"));
+    }
     if (!property.isWritable()) {
         fail(property, QStringLiteral("is read-only"));
     }
