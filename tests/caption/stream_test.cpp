@@ -6,7 +6,9 @@
 #include "platform/stream/font_height.h"
 #include "platform/stream/layout_error.h"
 #include "platform/stream/layout_parser.h"
+#include "resources/layouts/components/component_layouts.h"
 
+#include <QFile>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -257,4 +259,24 @@ TEST_F(StreamTest, HexAndDecimalColoursAreTheSame32BitValue) {
                       QStringLiteral("t"));
               }),
               "t, line 2: property Tint: 4294967296 is out of range");
+}
+
+TEST(MainFormComponentLayout, IsEmbeddedAndListsTheCaptionSettingsInOrder) {
+    QFile file(QString::fromLatin1(resources::MainFormComponentLayout));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the resource is not linked in";
+    const auto objects = ParseComponentLayout(QString::fromUtf8(file.readAll()), file.fileName());
+    ASSERT_EQ(objects.size(), 1u);
+    EXPECT_EQ(objects[0].name, QStringLiteral("GradientCaption1"));
+    EXPECT_EQ(objects[0].className, QStringLiteral("TGradientCaption"));
+    QStringList lines;
+    for (const LayoutAssignment& a : objects[0].assignments) {
+        lines << a.path.join(QLatin1Char('.')) + QStringLiteral(" = ") + a.value.toText();
+    }
+    EXPECT_EQ(lines,
+              QStringList({"AppNameText.Caption = 'Software -'", "AppNameText.FontKind = fkSystemB",
+                           "AppNameText.Visible = True", "CaptionText.Caption = 'Vandolin'",
+                           "CaptionText.FontKind = fkSystem", "CaptionText.Visible = True",
+                           "CompanyText.Caption = '(c) 1998 Tavola Verde'",
+                           "CompanyText.FontKind = fkSystemBI", "CompanyText.Visible = True",
+                           "Left = 156", "Top = 204"}));
 }
