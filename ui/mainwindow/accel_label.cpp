@@ -6,8 +6,7 @@ namespace {
 
 // Walks a caption once and hands every visible character to the sink, telling it whether
 // the character is the access letter. Only the first marker counts, as on the classic desktop.
-template <class Sink> void walkCaption(const QString& caption, Sink&& sink)
-{
+template <class Sink> void walkCaption(const QString& caption, Sink&& sink) {
     bool marked = false;
     for (qsizetype i = 0; i < caption.size(); ++i) {
         QChar c = caption.at(i);
@@ -26,20 +25,17 @@ template <class Sink> void walkCaption(const QString& caption, Sink&& sink)
 
 } // namespace
 
-AccelLabel::AccelLabel(QWidget* parent) : QLabel(parent)
-{
+AccelLabel::AccelLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::RichText);
     setTextInteractionFlags(Qt::NoTextInteraction);
 }
 
-void AccelLabel::setCaption(const QString& caption)
-{
+void AccelLabel::setCaption(const QString& caption) {
     caption_ = caption;
     setText(renderCaption(caption));
 }
 
-QString AccelLabel::renderCaption(const QString& caption)
-{
+QString AccelLabel::renderCaption(const QString& caption) {
     QString html;
     walkCaption(caption, [&html](QChar c, bool accel) {
         const QString escaped = QString(c).toHtmlEscaped();
@@ -49,8 +45,7 @@ QString AccelLabel::renderCaption(const QString& caption)
     return html.replace(u' ', QStringLiteral("&nbsp;"));
 }
 
-QString AccelLabel::plainCaption(const QString& caption)
-{
+QString AccelLabel::plainCaption(const QString& caption) {
     QString plain;
     walkCaption(caption, [&plain](QChar c, bool) { plain += c; });
     return plain;

@@ -12,22 +12,19 @@ namespace ui {
 
 ApplicationHint::ApplicationHint(QObject* parent) : QObject(parent) {}
 
-ApplicationHint::~ApplicationHint()
-{
+ApplicationHint::~ApplicationHint() {
     if (installed_ && qApp)
         qApp->removeEventFilter(this);
 }
 
-void ApplicationHint::install()
-{
+void ApplicationHint::install() {
     if (installed_ || !qApp)
         return;
     qApp->installEventFilter(this);
     installed_ = true;
 }
 
-void ApplicationHint::watchMenuBar(QMenuBar* menuBar)
-{
+void ApplicationHint::watchMenuBar(QMenuBar* menuBar) {
     if (!menuBar)
         return;
     // A heading counts only while the bar is in menu mode (a menu open, or keyboard
@@ -48,8 +45,7 @@ void ApplicationHint::watchMenuBar(QMenuBar* menuBar)
     }
 }
 
-void ApplicationHint::watchMenu(QMenu* menu)
-{
+void ApplicationHint::watchMenu(QMenu* menu) {
     if (!menu)
         return;
     menus_.emplace_back(menu);
@@ -57,8 +53,7 @@ void ApplicationHint::watchMenu(QMenu* menu)
     connect(menu, &QMenu::aboutToHide, this, &ApplicationHint::menuHidden);
 }
 
-QString ApplicationHint::hintOf(const QWidget* widget)
-{
+QString ApplicationHint::hintOf(const QWidget* widget) {
     for (const QWidget* w = widget; w; w = w->parentWidget()) {
         if (!w->statusTip().isEmpty())
             return w->statusTip();
@@ -66,8 +61,7 @@ QString ApplicationHint::hintOf(const QWidget* widget)
     return {};
 }
 
-bool ApplicationHint::eventFilter(QObject* watched, QEvent* event)
-{
+bool ApplicationHint::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseMove:
     case QEvent::Enter: {
@@ -81,10 +75,15 @@ bool ApplicationHint::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     case QEvent::Leave: {
-        // The pointer left a window of ours: whatever is under it now decides.
+        // The pointer left a window of ours: whatever is under it once things settle decides.
+        // A menu opening makes its window lose the pointer too; the menu then owns the hint.
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->isWindow() && !QApplication::activePopupWidget())
-            setHint(hintOf(QApplication::widgetAt(QCursor::pos())));
+        if (widget && widget->isWindow()) {
+            QTimer::singleShot(0, this, [this] {
+                if (!QApplication::activePopupWidget() && !anyMenuOpen())
+                    setHint(hintOf(QApplication::widgetAt(QCursor::pos())));
+            });
+        }
         break;
     }
     default:
@@ -93,8 +92,7 @@ bool ApplicationHint::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-void ApplicationHint::pointerAt(QWidget* receiver, const QPoint& globalPos)
-{
+void ApplicationHint::pointerAt(QWidget* receiver, const QPoint& globalPos) {
     // An open menu owns the hint until it closes.
     if (QApplication::activePopupWidget() || anyMenuOpen())
         return;
@@ -106,8 +104,7 @@ void ApplicationHint::pointerAt(QWidget* receiver, const QPoint& globalPos)
     setHint(hintOf(under));
 }
 
-void ApplicationHint::menuHidden()
-{
+void ApplicationHint::menuHidden() {
     // Moving from one heading to the next closes one menu and opens another; clear only
     // once the event loop has settled and no menu is left open.
     QTimer::singleShot(0, this, [this] {
@@ -116,8 +113,7 @@ void ApplicationHint::menuHidden()
     });
 }
 
-bool ApplicationHint::anyMenuOpen() const
-{
+bool ApplicationHint::anyMenuOpen() const {
     for (const auto& menu : menus_) {
         if (menu && menu->isVisible())
             return true;
@@ -125,8 +121,7 @@ bool ApplicationHint::anyMenuOpen() const
     return false;
 }
 
-void ApplicationHint::setHint(const QString& hint)
-{
+void ApplicationHint::setHint(const QString& hint) {
     if (hint == hint_)
         return;
     hint_ = hint;

@@ -11,8 +11,7 @@ namespace ui {
 
 namespace {
 
-void applyFont(QWidget& widget)
-{
+void applyFont(QWidget& widget) {
     const QVariant face = widget.property("classicFace");
     const QVariant pixels = widget.property("classicPixelSize");
     if (!face.isValid() || !pixels.isValid())
@@ -28,15 +27,13 @@ void applyFont(QWidget& widget)
 
 } // namespace
 
-void ApplyClassicFonts(QWidget& root)
-{
+void ApplyClassicFonts(QWidget& root) {
     applyFont(root);
     for (QWidget* child : root.findChildren<QWidget*>())
         applyFont(*child);
 }
 
-void AutoSizeLabel(QLabel& label)
-{
+void AutoSizeLabel(QLabel& label) {
     const auto* accel = qobject_cast<const AccelLabel*>(&label);
     const QString text = accel ? AccelLabel::plainCaption(accel->caption()) : label.text();
     const QFontMetrics metrics(label.font());

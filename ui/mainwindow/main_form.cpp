@@ -25,8 +25,7 @@ constexpr int kScoreLines = 9;
 constexpr int kFirstBackPicture = 52; // back design t is picture 52 + t
 constexpr int kDeckBackAtStart = 53;
 
-QString fromStd(const std::string& text)
-{
+QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
@@ -35,8 +34,7 @@ QString fromStd(const std::string& text)
 TMainForm::TMainForm(QWidget* parent) : TMainForm(Clock{}, parent) {}
 
 TMainForm::TMainForm(Clock clock, QWidget* parent)
-    : platform::FramedWindow(parent), game_(*this, std::move(clock))
-{
+    : platform::FramedWindow(parent), game_(*this, std::move(clock)) {
     setObjectName(QStringLiteral("MainForm"));
     setUpLayout();
     connectHandlers();
@@ -51,18 +49,15 @@ TMainForm::TMainForm(Clock clock, QWidget* parent)
 
 TMainForm::~TMainForm() = default;
 
-QString TMainForm::CreditNotice()
-{
+QString TMainForm::CreditNotice() {
     return QStringLiteral("Vandolin (c) 1998 Tavola Verde Software");
 }
 
-QString TMainForm::FarewellText()
-{
+QString TMainForm::FarewellText() {
     return QStringLiteral("Thank You for playing \rVandolin.\rBye...") + QString(19, u' ');
 }
 
-void TMainForm::setUpLayout()
-{
+void TMainForm::setUpLayout() {
     setWindowTitle(QStringLiteral("Vandolin"));
     setBorderStyle(platform::BorderStyle::bsSizeable);
     setBorderIcons(platform::biSystemMenu | platform::biMinimize);
@@ -83,8 +78,9 @@ void TMainForm::setUpLayout()
 
     // The bottom bar wears the desktop's button face, as its panels do.
     const platform::SystemSettings& settings = platform::SystemSettings::instance();
-    for (QWidget* panel : {static_cast<QWidget*>(ui_.Panel1), static_cast<QWidget*>(ui_.StatusBar),
-                           static_cast<QWidget*>(ui_.BetBar), static_cast<QWidget*>(ui_.ScoreBar)}) {
+    for (QWidget* panel :
+         {static_cast<QWidget*>(ui_.Panel1), static_cast<QWidget*>(ui_.StatusBar),
+          static_cast<QWidget*>(ui_.BetBar), static_cast<QWidget*>(ui_.ScoreBar)}) {
         QPalette palette = panel->palette();
         palette.setColor(QPalette::Window, settings.sysColor(platform::COLOR_BTNFACE));
         palette.setColor(QPalette::Light, settings.sysColor(platform::COLOR_BTNHIGHLIGHT));
@@ -119,18 +115,19 @@ void TMainForm::setUpLayout()
     }
 }
 
-void TMainForm::connectHandlers()
-{
+void TMainForm::connectHandlers() {
     for (int i = 1; i <= kSlotCount; ++i) {
         PictureBox* box = slot(i);
         connect(box, &PictureBox::clicked, this,
                 [this, box] { RunGuarded([this, box] { CarteClick(box); }); });
     }
-    connect(ui_.Mazzo1, &PictureBox::clicked, this, [this] { RunGuarded([this] { Mazzo1Click(); }); });
+    connect(ui_.Mazzo1, &PictureBox::clicked, this,
+            [this] { RunGuarded([this] { Mazzo1Click(); }); });
 
     const auto command = [this](QAction* action, void (TMainForm::*handler)()) {
-        connect(action, &QAction::triggered, this,
-                [this, action, handler] { runCommand(action, [this, handler] { (this->*handler)(); }); });
+        connect(action, &QAction::triggered, this, [this, action, handler] {
+            runCommand(action, [this, handler] { (this->*handler)(); });
+        });
     };
     command(ui_.Nuovo1, &TMainForm::NuovoClick);
     command(ui_.Nuovo2, &TMainForm::NuovoClick);
@@ -146,16 +143,14 @@ void TMainForm::connectHandlers()
     }
 }
 
-void TMainForm::runCommand(QAction* action, const std::function<void()>& handler)
-{
+void TMainForm::runCommand(QAction* action, const std::function<void()>& handler) {
     // A disabled item, or a window behind a modal box, ignores its command and shortcut.
     if (!action->isEnabled() || !isEnabled() || QApplication::activeModalWidget())
         return;
     RunGuarded(handler);
 }
 
-PictureBox* TMainForm::slot(int number) const
-{
+PictureBox* TMainForm::slot(int number) const {
     switch (number) {
     case 1:
         return ui_.Carte1;
@@ -172,8 +167,7 @@ PictureBox* TMainForm::slot(int number) const
     }
 }
 
-QLabel* TMainForm::scoreLine(int index) const
-{
+QLabel* TMainForm::scoreLine(int index) const {
     const std::array<QLabel*, kScoreLines> lines{ui_.Score0, ui_.Score1, ui_.Score2,
                                                  ui_.Score3, ui_.Score4, ui_.Score5,
                                                  ui_.Score6, ui_.Score7, ui_.Score8};
@@ -182,8 +176,7 @@ QLabel* TMainForm::scoreLine(int index) const
 
 // ---- handlers --------------------------------------------------------------------------
 
-void TMainForm::FormCreate()
-{
+void TMainForm::FormCreate() {
     recordedSize_ = size();
 
     screenCursors_.Register(static_cast<int>(engine::ScreenCursor::HandCursor),
@@ -205,13 +198,11 @@ void TMainForm::FormCreate()
     game_.FormCreate();
 }
 
-void TMainForm::FormActivate()
-{
+void TMainForm::FormActivate() {
     game_.FormActivate();
 }
 
-void TMainForm::FormResize()
-{
+void TMainForm::FormResize() {
     if (!recordedSize_.isValid() || size() == recordedSize_)
         return;
     // Height first, then width; the nested resize this causes finds the size already right.
@@ -219,40 +210,33 @@ void TMainForm::FormResize()
     resize(recordedSize_.width(), recordedSize_.height());
 }
 
-void TMainForm::FormMouseMove()
-{
+void TMainForm::FormMouseMove() {
     game_.FormMouseMove();
 }
 
-void TMainForm::ShowHint(const QString& hint)
-{
+void TMainForm::ShowHint(const QString& hint) {
     ui_.StatusBar->setText(hint);
 }
 
-void TMainForm::CarteClick(QObject* sender)
-{
+void TMainForm::CarteClick(QObject* sender) {
     if (!sender)
         return;
     game_.CarteClick(sender->objectName().toStdString());
 }
 
-void TMainForm::Mazzo1Click()
-{
+void TMainForm::Mazzo1Click() {
     game_.Mazzo1Click();
 }
 
-void TMainForm::NuovoClick()
-{
+void TMainForm::NuovoClick() {
     game_.NuovoClick();
 }
 
-void TMainForm::PuntataClick()
-{
+void TMainForm::PuntataClick() {
     game_.PuntataClick();
 }
 
-void TMainForm::NClick(QAction* sender)
-{
+void TMainForm::NClick(QAction* sender) {
     if (!sender)
         return;
     for (QAction* back : {ui_.N_1, ui_.N_2, ui_.N_3, ui_.N_4, ui_.N_5, ui_.N_6})
@@ -262,39 +246,33 @@ void TMainForm::NClick(QAction* sender)
     game_.NClick();
 }
 
-void TMainForm::Sommario1Click()
-{
+void TMainForm::Sommario1Click() {
     if (helpForm_)
         helpForm_->ShowModal();
 }
 
-void TMainForm::About1Click()
-{
+void TMainForm::About1Click() {
     ShowInformation(CreditNotice());
 }
 
-void TMainForm::Esci1Click()
-{
+void TMainForm::Esci1Click() {
     ShowInformation(FarewellText());
     close();
 }
 
 // ---- view operations -------------------------------------------------------------------
 
-void TMainForm::ShowCard(int slotNumber, int picture)
-{
+void TMainForm::ShowCard(int slotNumber, int picture) {
     if (PictureBox* box = slot(slotNumber))
         box->drawPicture(PictureByNumber(picture));
 }
 
-void TMainForm::ShowBack(int slotNumber)
-{
+void TMainForm::ShowBack(int slotNumber) {
     if (PictureBox* box = slot(slotNumber))
         box->setPicture(ui_.Mazzo1->picture());
 }
 
-void TMainForm::ResetScores()
-{
+void TMainForm::ResetScores() {
     const QColor silver = platform::SystemSettings::instance().resolve(engine::clSilver);
     for (int i = 0; i < kScoreLines; ++i) {
         QLabel* line = scoreLine(i);
@@ -304,8 +282,7 @@ void TMainForm::ResetScores()
     }
 }
 
-void TMainForm::LightScore(int result)
-{
+void TMainForm::LightScore(int result) {
     ResetScores();
     // Result 2 (jacks or better) lights the first line, 10 (royal flush) the last.
     if (QLabel* line = scoreLine(result - 2)) {
@@ -316,26 +293,22 @@ void TMainForm::LightScore(int result)
     }
 }
 
-void TMainForm::SetModeColor(engine::TColor color)
-{
+void TMainForm::SetModeColor(engine::TColor color) {
     QPalette palette = ui_.Mode->palette();
     palette.setColor(QPalette::WindowText, platform::SystemSettings::instance().resolve(color));
     ui_.Mode->setPalette(palette);
 }
 
-void TMainForm::SetModeText(const std::string& text)
-{
+void TMainForm::SetModeText(const std::string& text) {
     ui_.Mode->setCaption(fromStd(text));
     AutoSizeLabel(*ui_.Mode);
 }
 
-void TMainForm::SetStatusText(const std::string& text)
-{
+void TMainForm::SetStatusText(const std::string& text) {
     ui_.StatusBar->setText(fromStd(text));
 }
 
-void TMainForm::SetCommandEnabled(engine::Command command, bool enabled)
-{
+void TMainForm::SetCommandEnabled(engine::Command command, bool enabled) {
     switch (command) {
     case engine::Command::Puntata1:
         ui_.Puntata1->setEnabled(enabled);
@@ -352,51 +325,43 @@ void TMainForm::SetCommandEnabled(engine::Command command, bool enabled)
     }
 }
 
-void TMainForm::SetDeckCursor(engine::ScreenCursor cursor)
-{
+void TMainForm::SetDeckCursor(engine::ScreenCursor cursor) {
     const int id = static_cast<int>(cursor);
     ui_.Mazzo1->setCursorId(id, screenCursors_.Cursor(id));
 }
 
-void TMainForm::SetBetBarText(const std::string& text)
-{
+void TMainForm::SetBetBarText(const std::string& text) {
     ui_.BetBar->setText(fromStd(text));
 }
 
-void TMainForm::SetScoreBarText(const std::string& text)
-{
+void TMainForm::SetScoreBarText(const std::string& text) {
     ui_.ScoreBar->setText(fromStd(text));
 }
 
-void TMainForm::Beep(engine::BeepType type)
-{
+void TMainForm::Beep(engine::BeepType type) {
     platform::MessageBeep(static_cast<unsigned>(type));
 }
 
-void TMainForm::AppMessageBox(const std::string& text, const std::string& caption)
-{
+void TMainForm::AppMessageBox(const std::string& text, const std::string& caption) {
     ui::AppMessageBox(fromStd(text), fromStd(caption), MB_OK);
 }
 
 engine::PromptAnswer TMainForm::AskText(const std::string& caption, const std::string& prompt,
-                                        const std::string& preset)
-{
+                                        const std::string& preset) {
     const TextAnswer answer = ui::AskText(fromStd(caption), fromStd(prompt), fromStd(preset));
     return engine::PromptAnswer{answer.text.toStdString(), answer.confirmed};
 }
 
 // ---- window events ---------------------------------------------------------------------
 
-bool TMainForm::event(QEvent* event)
-{
+bool TMainForm::event(QEvent* event) {
     const bool handled = platform::FramedWindow::event(event);
     if (event->type() == QEvent::WindowActivate)
         RunGuarded([this] { FormActivate(); });
     return handled;
 }
 
-bool TMainForm::eventFilter(QObject* watched, QEvent* event)
-{
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == clientArea() && event->type() == QEvent::MouseMove) {
         const auto* move = static_cast<QMouseEvent*>(event);
         // Only the bare table counts, not the controls on it.
@@ -406,14 +371,12 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
     return platform::FramedWindow::eventFilter(watched, event);
 }
 
-void TMainForm::resizeEvent(QResizeEvent* event)
-{
+void TMainForm::resizeEvent(QResizeEvent* event) {
     platform::FramedWindow::resizeEvent(event);
     RunGuarded([this] { FormResize(); });
 }
 
-void TMainForm::contextMenuEvent(QContextMenuEvent* event)
-{
+void TMainForm::contextMenuEvent(QContextMenuEvent* event) {
     const QPoint inClient = clientArea()->mapFrom(this, event->pos());
     if (!clientArea()->rect().contains(inClient)) {
         event->ignore();

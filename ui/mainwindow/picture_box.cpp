@@ -7,14 +7,12 @@ namespace ui {
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
-void PictureBox::setPicture(const QImage& picture)
-{
+void PictureBox::setPicture(const QImage& picture) {
     picture_ = picture;
     update();
 }
 
-void PictureBox::drawPicture(const QImage& source)
-{
+void PictureBox::drawPicture(const QImage& source) {
     if (picture_.isNull()) {
         picture_ = QImage(size(), QImage::Format_RGB32);
         picture_.fill(Qt::white);
@@ -30,19 +28,16 @@ void PictureBox::drawPicture(const QImage& source)
     update();
 }
 
-void PictureBox::setCursorId(int id, const QCursor& cursor)
-{
+void PictureBox::setCursorId(int id, const QCursor& cursor) {
     cursorId_ = id;
     setCursor(cursor);
 }
 
-QSize PictureBox::sizeHint() const
-{
+QSize PictureBox::sizeHint() const {
     return picture_.isNull() ? QSize(72, 97) : picture_.size();
 }
 
-void PictureBox::paintEvent(QPaintEvent*)
-{
+void PictureBox::paintEvent(QPaintEvent*) {
     if (picture_.isNull())
         return;
     QPainter painter(this);
@@ -50,8 +45,7 @@ void PictureBox::paintEvent(QPaintEvent*)
     painter.drawImage(origin, picture_);
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event)
-{
+void PictureBox::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         pressed_ = true;
         event->accept();
@@ -60,8 +54,7 @@ void PictureBox::mousePressEvent(QMouseEvent* event)
     event->ignore();
 }
 
-void PictureBox::mouseReleaseEvent(QMouseEvent* event)
-{
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         event->ignore();
         return;
