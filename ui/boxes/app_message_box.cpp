@@ -1,0 +1,45 @@
+#include "app_message_box.h"
+
+#include "application_window.h"
+#include "line_breaks.h"
+#include "window_disabler.h"
+
+#include <QMessageBox>
+
+namespace ui {
+
+namespace {
+
+QMessageBox::Icon iconFor(unsigned flags)
+{
+    switch (flags & MB_ICONMASK) {
+    case MB_ICONERROR:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONWARNING:
+        return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+int AppMessageBox(const QString& text, const QString& caption, unsigned flags)
+{
+    const WindowDisabler disabler;
+    QMessageBox box(iconFor(flags), caption, QString(), QMessageBox::Ok, ApplicationWindow());
+    // The text may hold what the player typed: never let it be read as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(WithLineFeeds(text));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+    return IDOK;
+}
+
+} // namespace ui

@@ -1,0 +1,45 @@
+#include "window_disabler.h"
+
+#include <QApplication>
+
+namespace ui {
+
+WindowDisabler::WindowDisabler() : active_(QApplication::activeWindow())
+{
+    try {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        disabled_.reserve(static_cast<std::size_t>(windows.size()));
+        for (QWidget* window : windows) {
+            if (window->windowType() == Qt::Desktop || !window->isVisible() ||
+                !window->isEnabled())
+                continue;
+            disabled_.push_back({window, window->focusWidget()});
+            window->setEnabled(false);
+        }
+    } catch (...) {
+        restore();
+        throw;
+    }
+}
+
+WindowDisabler::~WindowDisabler()
+{
+    restore();
+}
+
+void WindowDisabler::restore()
+{
+    for (const Disabled& entry : disabled_) {
+        if (!entry.window)
+            continue;
+        entry.window->setEnabled(true);
+        // Disabling took the focus away from the window's controls; give it back.
+        if (entry.focus && entry.focus->window() == entry.window && entry.focus->isEnabled())
+            entry.focus->setFocus(Qt::OtherFocusReason);
+    }
+    disabled_.clear();
+    if (active_ && active_->isVisible() && active_->isEnabled())
+        active_->activateWindow();
+}
+
+} // namespace ui

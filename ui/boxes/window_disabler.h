@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <vector>
+
+namespace ui {
+
+// While a box is open the program's other windows take no input. On construction this
+// remembers the active window and disables every top-level window that is visible and
+// enabled at that moment; on destruction (also when the box failed with an exception) it
+// enables again exactly those that still exist, gives each back the focus it had, and
+// activates the remembered window again. Create it before the box is shown.
+class WindowDisabler {
+public:
+    WindowDisabler();
+    ~WindowDisabler();
+    WindowDisabler(const WindowDisabler&) = delete;
+    WindowDisabler& operator=(const WindowDisabler&) = delete;
+
+private:
+    void restore();
+
+    struct Disabled {
+        QPointer<QWidget> window;
+        QPointer<QWidget> focus;
+    };
+    QPointer<QWidget> active_;
+    std::vector<Disabled> disabled_;
+};
+
+} // namespace ui
