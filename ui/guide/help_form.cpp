@@ -1,0 +1,99 @@
+#include "ui/guide/help_form.h"
+
+#include "platform/classic_fonts.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QListWidgetItem>
+#include <QScreen>
+
+// The layout's pictures live in a static library; naming its initialiser here keeps the linker
+// from dropping them. Resource initialisers must be called from the global namespace.
+static void initGuideResources() {
+    Q_INIT_RESOURCE(guide);
+}
+
+namespace ui {
+namespace {
+
+using platform::ClassicFace;
+using platform::classicFont;
+
+constexpr int kWindowFontPixels = 11;
+constexpr int kProductNamePixels = 19;
+constexpr int kCreditPixels = 13;
+constexpr int kListRowHeight = 13;
+
+// A tool window: small title bar with a close button only, no minimise or maximise.
+constexpr Qt::WindowFlags kToolWindowFlags =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+bool isEnterKey(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+THelpForm::THelpForm(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
+    initGuideResources();
+    ui_.setupUi(this);
+
+    // Designer layouts carry point sizes only; the window was drawn in pixel sizes.
+    setFont(classicFont(ClassicFace::MsSansSerif, kWindowFontPixels));
+    ui_.ProductName->setFont(classicFont(ClassicFace::MsSansSerif, kProductNamePixels, true));
+    ui_.Label2->setFont(classicFont(ClassicFace::MsSansSerif, kWindowFontPixels, true));
+    ui_.Label1->setFont(classicFont(ClassicFace::MsSansSerif, kCreditPixels));
+
+    for (int row = 0; row < ui_.ListBox1->count(); ++row)
+        ui_.ListBox1->item(row)->setSizeHint(QSize(0, kListRowHeight));
+
+    // The read-only pages still take the focus and scroll from the keyboard, like the
+    // editable one; they only refuse changes.
+    for (QPlainTextEdit* memo : {ui_.Memo1, ui_.Memo2, ui_.Memo3}) {
+        if (memo->isReadOnly())
+            memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        memo->installEventFilter(this);
+    }
+
+    connect(ui_.BitBtn1, &QPushButton::clicked, this, &THelpForm::BitBtn1Click);
+}
+
+THelpForm::~THelpForm() = default;
+
+int THelpForm::ShowModal() {
+    centreOnScreen();
+    return exec();
+}
+
+void THelpForm::BitBtn1Click() {
+    done(mrCancel);
+}
+
+void THelpForm::reject() {
+    done(mrCancel);
+}
+
+bool THelpForm::eventFilter(QObject* watched, QEvent* event) {
+    // Enter belongs to a text box that has the focus. An editable box takes it as a new line;
+    // a read-only one ignores it, and must not let it fall through to the OK button.
+    if (isEnterKey(event)) {
+        if (auto* memo = qobject_cast<QPlainTextEdit*>(watched); memo && memo->isReadOnly())
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void THelpForm::centreOnScreen() {
+    const QWidget* owner = parentWidget();
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->geometry().center());
+    move(frame.topLeft());
+}
+
+} // namespace ui
