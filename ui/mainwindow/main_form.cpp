@@ -2,6 +2,7 @@
 
 #include "platform/frame/system_settings.h"
 #include "ui/boxes/boxes.h"
+#include "ui/guide/help_form.h"
 #include "ui/mainwindow/accel_label.h"
 #include "ui/mainwindow/classic_layout.h"
 #include "ui/mainwindow/picture_box.h"
@@ -31,10 +32,11 @@ QString fromStd(const std::string& text) {
 
 } // namespace
 
-TMainForm::TMainForm(QWidget* parent) : TMainForm(Clock{}, parent) {}
+TMainForm::TMainForm(QWidget* parent) : TMainForm(engine::SystemUtcMilliseconds, parent) {}
 
 TMainForm::TMainForm(Clock clock, QWidget* parent)
-    : platform::FramedWindow(parent), game_(*this, std::move(clock)) {
+    : platform::FramedWindow(parent),
+      game_(*this, clock ? std::move(clock) : engine::UtcClock(engine::SystemUtcMilliseconds)) {
     setObjectName(QStringLiteral("MainForm"));
     setUpLayout();
     connectHandlers();

@@ -10,8 +10,6 @@
 #include <QSize>
 #include <QString>
 
-#include <array>
-#include <cstdint>
 #include <functional>
 
 class QAction;
@@ -28,7 +26,7 @@ class TMainForm : public platform::FramedWindow, public engine::GameView {
     Q_OBJECT
 public:
     // UTC milliseconds since midnight; seeds the shuffle. Tests pass their own.
-    using Clock = std::function<std::uint32_t()>;
+    using Clock = engine::UtcClock;
 
     explicit TMainForm(QWidget* parent = nullptr);
     explicit TMainForm(Clock clock, QWidget* parent = nullptr);
