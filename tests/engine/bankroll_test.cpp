@@ -18,8 +18,6 @@ TEST_F(GameFixture, SettlementAddsMultiplierTimesBet) {
 
     PlayFinalHand(kNothingHand);
     EXPECT_EQ(game.Cash, 5399);
-    EXPECT_EQ(view.screen.scoreBar, "$5399");
-    EXPECT_TRUE(view.boxes.empty());
 }
 
 TEST(Money, ArithmeticWrapsAndTextsAreSignedDecimals) {
@@ -36,27 +34,17 @@ TEST(Money, ArithmeticWrapsAndTextsAreSignedDecimals) {
 
 TEST_F(GameFixture, GameOverBoxOpensOverTheSettledTableThenResets) {
     game.Cash = 1;
-    const Log draw = PlayFinalHand(kNothingHand);
-
-    ASSERT_EQ(view.boxes.size(), 1u);
-    const RecordingView::Box& box = view.boxes[0];
-    EXPECT_EQ(box.text, "G A M E   O V E R ! ! !");
-    EXPECT_EQ(box.caption, "Vandolin");
-    EXPECT_EQ(box.screenWhenOpened.scoreBar, "$0");
-    EXPECT_EQ(box.screenWhenOpened.modeText, "DEAL");
-    EXPECT_EQ(box.screenWhenOpened.modeColor, clYellow);
-    for (const Command c : {Command::Puntata1, Command::Puntata2, Command::Nuovo1, Command::Nuovo2})
-        EXPECT_TRUE(box.screenWhenOpened.enabled.at(c));
-
-    const Log boxAndReset = {"Box(G A M E   O V E R ! ! !|Vandolin)", "BetBar($1)",
-                             "ScoreBar($100)"};
-    ASSERT_GE(draw.size(), 8u);
-    EXPECT_EQ(Log(draw.end() - 8, draw.end()), Concat({boxAndReset, kEmptySlots}));
+    // The box comes once the table shows the settled bankroll, DEAL and the enabled commands;
+    // the reset follows it and leaves the label and the lit pay line alone.
+    EXPECT_EQ(PlayFinalHand(kNothingHand),
+              Concat({ShowHand(kNothingHand),
+                      {"LightScore(1)", "Beep(Exclamation)", "ScoreBar($0)"},
+                      kBackToDeal,
+                      {"Box(G A M E   O V E R ! ! !|Vandolin)", "BetBar($1)", "ScoreBar($100)"},
+                      kEmptySlots}));
     EXPECT_EQ(game.Cash, 100);
     EXPECT_EQ(game.Bet, 1);
     EXPECT_EQ(game.RoundState, Round::Deal);
-    EXPECT_EQ(view.screen.modeText, "DEAL"); // the reset leaves the label and pay line alone
-    EXPECT_EQ(view.screen.litResult, 0);
 
     // The next deck click deals as usual.
     Deal();
@@ -66,33 +54,30 @@ TEST_F(GameFixture, GameOverBoxOpensOverTheSettledTableThenResets) {
 
 TEST_F(GameFixture, WinnerBoxWhenTheBankrollPassesTheLine) {
     game.Cash = 32768;
-    PlayFinalHand(kNothingHand); // 32767 is not past the line
-    EXPECT_TRUE(view.boxes.empty());
-    EXPECT_EQ(game.Cash, 32767);
+    EXPECT_EQ(PlayFinalHand(kNothingHand), // 32767 is not past the line
+              Concat({ShowHand(kNothingHand),
+                      {"LightScore(1)", "Beep(Exclamation)", "ScoreBar($32767)"},
+                      kBackToDeal}));
 
     game.Cash = 32700;
     game.Bet = 10;
-    PlayFinalHand(kFlushHand);
-    ASSERT_EQ(view.boxes.size(), 1u);
-    EXPECT_EQ(view.boxes[0].text, "HAVE A WINNER!");
-    EXPECT_EQ(view.boxes[0].screenWhenOpened.scoreBar, "$32900");
-    EXPECT_EQ(view.boxes[0].screenWhenOpened.litResult, Flush);
+    EXPECT_EQ(PlayFinalHand(kFlushHand),
+              Concat({ShowHand(kFlushHand),
+                      {"LightScore(6)", "Beep(Ok)", "ScoreBar($32900)"},
+                      kBackToDeal,
+                      {"Box(HAVE A WINNER!|Vandolin)", "BetBar($1)", "ScoreBar($100)"},
+                      kEmptySlots}));
     EXPECT_EQ(game.Cash, 100);
     EXPECT_EQ(game.Bet, 1);
-    EXPECT_EQ(view.screen.betBar, "$1");
-    EXPECT_EQ(view.screen.scoreBar, "$100");
-    for (int slot = 1; slot <= 5; ++slot)
-        EXPECT_EQ(view.screen.slot[slot], 63);
-    EXPECT_EQ(view.screen.litResult, Flush);
 }
 
 TEST_F(GameFixture, BankrollWrapsPastTheTopIntoGameOver) {
     game.Cash = INT32_MAX - 10;
     game.Bet = 10;
-    PlayFinalHand(kJacksHand); // + 20 wraps to a negative bankroll
-    ASSERT_EQ(view.boxes.size(), 1u);
-    EXPECT_EQ(view.boxes[0].text, "G A M E   O V E R ! ! !");
-    EXPECT_EQ(view.boxes[0].screenWhenOpened.scoreBar, "$-2147483639");
+    const Log draw = PlayFinalHand(kJacksHand); // + 20 wraps to a negative bankroll
+    ASSERT_EQ(draw.size(), 24u);
+    EXPECT_EQ(draw[7], "ScoreBar($-2147483639)");
+    EXPECT_EQ(draw[8 + kBackToDeal.size()], "Box(G A M E   O V E R ! ! !|Vandolin)");
     EXPECT_EQ(game.Cash, 100);
 }
 
@@ -149,7 +134,6 @@ TEST_F(GameFixture, NewGameRestoresTheBankrollAndKeepsThePayLine) {
     EXPECT_EQ(game.Cash, 100);
     EXPECT_EQ(game.DeckPos, 1);
     EXPECT_EQ(game.RoundState, Round::Deal);
-    EXPECT_EQ(view.screen.litResult, Flush);
 }
 
 TEST_F(GameFixture, BetAndNewAreRefusedDuringARound) {

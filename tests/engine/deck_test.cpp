@@ -32,16 +32,12 @@ struct DeckFixture : ::testing::Test {
 } // namespace
 
 TEST(Cards, SuitAndRankAtTheSuitBoundaries) {
-    EXPECT_EQ(SuitOf(1), 1);
-    EXPECT_EQ(RankOf(1), Ace);
-    EXPECT_EQ(SuitOf(13), 1);
-    EXPECT_EQ(RankOf(13), King);
-    EXPECT_EQ(SuitOf(14), 2);
-    EXPECT_EQ(RankOf(14), Ace);
-    EXPECT_EQ(SuitOf(40), 4);
-    EXPECT_EQ(RankOf(40), Ace);
-    EXPECT_EQ(SuitOf(52), 4);
-    EXPECT_EQ(RankOf(52), King);
+    const int cases[][3] = {{1, 1, Ace},  {13, 1, King},  {14, 2, Ace},
+                            {40, 4, Ace}, {51, 4, Queen}, {52, 4, King}};
+    for (const auto& [code, suit, rank] : cases) {
+        EXPECT_EQ(SuitOf(code), suit) << code;
+        EXPECT_EQ(RankOf(code), rank) << code;
+    }
     for (CardCode c = 1; c <= kDeckSize; ++c)
         EXPECT_EQ(CardOf(SuitOf(c), RankOf(c)), c);
 }

@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-using Log = std::vector<std::string>;
-
 // A created game whose clock stands at 12:34:56.789 UTC, so the deal gives 18, 4, 40, 52, 48
 // and the next five deck positions hold 6, 23, 26, 32, 29.
 struct GameFixture : ::testing::Test {
@@ -40,6 +38,15 @@ struct GameFixture : ::testing::Test {
         view.Take();
         game.Mazzo1Click();
         return view.Take();
+    }
+
+    // The draw's calls that show a final hand replacing all five cards.
+    static Log ShowHand(const std::array<engine::CardCode, 5>& hand) {
+        Log calls;
+        for (int i = 0; i < 5; ++i)
+            calls.push_back("ShowCard(" + std::to_string(i + 1) + "," + std::to_string(hand[i]) +
+                            ")");
+        return calls;
     }
 
     static Log Concat(std::initializer_list<Log> parts) {

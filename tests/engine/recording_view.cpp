@@ -2,119 +2,74 @@
 
 #include <gtest/gtest.h>
 
-using engine::Command;
 using engine::TColor;
 
-namespace {
-
-std::string ColorName(TColor color) {
-    switch (color) {
-    case engine::clLime:
-        return "lime";
-    case engine::clYellow:
-        return "yellow";
-    case engine::clRed:
-        return "red";
-    default:
-        return std::to_string(color);
-    }
-}
-
-std::string CommandName(Command command) {
-    switch (command) {
-    case Command::Puntata1:
-        return "Puntata1";
-    case Command::Puntata2:
-        return "Puntata2";
-    case Command::Nuovo1:
-        return "Nuovo1";
-    case Command::Nuovo2:
-        return "Nuovo2";
-    }
-    return "?";
-}
-
-bool IsSlot(int slot) {
-    return slot >= 1 && slot <= 5;
-}
-
-} // namespace
-
-std::vector<std::string> RecordingView::Take() {
-    std::vector<std::string> taken;
-    taken.swap(log_);
-    return taken;
+Log RecordingView::Take() {
+    return std::exchange(log_, {});
 }
 
 void RecordingView::ShowCard(int slot, int picture) {
-    Log("ShowCard(" + std::to_string(slot) + "," + std::to_string(picture) + ")");
-    if (IsSlot(slot))
-        screen.slot[slot] = picture;
+    log_.push_back("ShowCard(" + std::to_string(slot) + "," + std::to_string(picture) + ")");
 }
 
 void RecordingView::ShowBack(int slot) {
-    Log("ShowBack(" + std::to_string(slot) + ")");
-    if (IsSlot(slot))
-        screen.slot[slot] = kBack;
+    log_.push_back("ShowBack(" + std::to_string(slot) + ")");
 }
 
 void RecordingView::ResetScores() {
-    Log("ResetScores");
-    screen.litResult = 0;
+    log_.push_back("ResetScores");
 }
 
 void RecordingView::LightScore(int result) {
-    Log("LightScore(" + std::to_string(result) + ")");
-    screen.litResult = result >= 2 && result <= 10 ? result : 0;
+    log_.push_back("LightScore(" + std::to_string(result) + ")");
 }
 
 void RecordingView::SetModeColor(TColor color) {
-    Log("ModeColor(" + ColorName(color) + ")");
-    screen.modeColor = color;
+    const std::string name = color == engine::clLime     ? "lime"
+                             : color == engine::clYellow ? "yellow"
+                             : color == engine::clRed    ? "red"
+                                                         : std::to_string(color);
+    log_.push_back("ModeColor(" + name + ")");
 }
 
 void RecordingView::SetModeText(const std::string& text) {
-    Log("ModeText(" + text + ")");
-    screen.modeText = text;
+    log_.push_back("ModeText(" + text + ")");
 }
 
 void RecordingView::SetStatusText(const std::string& text) {
-    Log("Status(" + text + ")");
-    screen.status = text;
+    log_.push_back("Status(" + text + ")");
 }
 
-void RecordingView::SetCommandEnabled(Command command, bool enabled) {
-    Log((enabled ? "Enable(" : "Disable(") + CommandName(command) + ")");
-    screen.enabled[command] = enabled;
+void RecordingView::SetCommandEnabled(engine::Command command, bool enabled) {
+    static const char* const names[] = {"Puntata1", "Puntata2", "Nuovo1", "Nuovo2"};
+    log_.push_back(std::string(enabled ? "Enable(" : "Disable(") +
+                   names[static_cast<int>(command)] + ")");
 }
 
 void RecordingView::SetDeckCursor(engine::ScreenCursor cursor) {
-    Log(cursor == engine::ScreenCursor::HandCursor ? "DeckCursor(Hand)" : "DeckCursor(Change)");
-    screen.deckCursor = cursor;
+    log_.push_back(cursor == engine::ScreenCursor::HandCursor ? "DeckCursor(Hand)"
+                                                              : "DeckCursor(Change)");
 }
 
 void RecordingView::SetBetBarText(const std::string& text) {
-    Log("BetBar(" + text + ")");
-    screen.betBar = text;
+    log_.push_back("BetBar(" + text + ")");
 }
 
 void RecordingView::SetScoreBarText(const std::string& text) {
-    Log("ScoreBar(" + text + ")");
-    screen.scoreBar = text;
+    log_.push_back("ScoreBar(" + text + ")");
 }
 
 void RecordingView::Beep(engine::BeepType type) {
-    Log(type == engine::BeepType::Ok ? "Beep(Ok)" : "Beep(Exclamation)");
+    log_.push_back(type == engine::BeepType::Ok ? "Beep(Ok)" : "Beep(Exclamation)");
 }
 
 void RecordingView::AppMessageBox(const std::string& text, const std::string& caption) {
-    Log("Box(" + text + "|" + caption + ")");
-    boxes.push_back({text, caption, screen});
+    log_.push_back("Box(" + text + "|" + caption + ")");
 }
 
 engine::PromptAnswer RecordingView::AskText(const std::string& caption, const std::string& prompt,
                                             const std::string& preset) {
-    Log("AskText(" + caption + "|" + prompt + "|" + preset + ")");
+    log_.push_back("AskText(" + caption + "|" + prompt + "|" + preset + ")");
     if (answers.empty()) {
         ADD_FAILURE() << "AskText called with no scripted answer";
         return {preset, false};

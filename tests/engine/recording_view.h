@@ -3,34 +3,18 @@
 #include "engine/game_view.h"
 
 #include <deque>
-#include <map>
 #include <string>
 #include <vector>
 
-// A GameView that writes every call into a log, in order, and also keeps a model of what the
-// window would be showing, so a test can ask what the player saw when a box opened.
+using Log = std::vector<std::string>;
+
+// A GameView that writes every call into a log, in order, as text such as "ShowCard(1,63)",
+// "ModeColor(lime)" or "Box(HAVE A WINNER!|Vandolin)".
 class RecordingView : public engine::GameView {
 public:
-    // What the window shows. A slot holds its picture number, or kBack for the deck's back.
-    static constexpr int kBack = -1;
-    struct Screen {
-        int slot[6] = {0, 0, 0, 0, 0, 0};
-        int litResult = 0;
-        engine::TColor modeColor = 0;
-        std::string modeText, status, betBar, scoreBar;
-        std::map<engine::Command, bool> enabled;
-        engine::ScreenCursor deckCursor = engine::ScreenCursor::HandCursor;
-    };
-    struct Box {
-        std::string text, caption;
-        Screen screenWhenOpened;
-    };
-
     // Hands the log over and starts a new one.
-    std::vector<std::string> Take();
+    Log Take();
 
-    Screen screen;
-    std::vector<Box> boxes;
     std::deque<engine::PromptAnswer> answers; // what AskText returns, one per call
 
     void ShowCard(int slot, int picture) override;
@@ -50,6 +34,5 @@ public:
                                  const std::string& preset) override;
 
 private:
-    void Log(std::string entry) { log_.push_back(std::move(entry)); }
-    std::vector<std::string> log_;
+    Log log_;
 };
