@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QRegion>
+#include <QSize>
 #include <QWidget>
 
 class QMenuBar;
 
 namespace platform {
+
+class FrameLayout;
 
 enum class BorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 
@@ -19,6 +23,7 @@ public:
     explicit FramedWindow(QWidget* parent = nullptr);
     ~FramedWindow() override;
 
+    // Changing the border style or icons keeps the outer size; the client area adapts.
     BorderStyle borderStyle() const;
     void setBorderStyle(BorderStyle style);
     int borderIcons() const; // BorderIcon flags
@@ -26,8 +31,18 @@ public:
 
     // The widget that holds the window's controls, below the caption and the menu bar.
     QWidget* clientArea() const;
+    // The window takes the menu bar over and deletes the previous one (later, as it may be
+    // busy); nullptr removes it. The outer size stays, so set the menu bar before the
+    // client size.
     void setMenuBar(QMenuBar* menuBar);
     QMenuBar* menuBar() const;
+
+    // Gives the window the outer size that makes its client area this big.
+    void setClientSize(const QSize& clientSize);
+    // Where the frame parts lie at the current size (include frame_layout.h to use it).
+    FrameLayout frameLayout() const;
+    // What the frame paints: the window less the client area and the menu bar.
+    QRegion frameRegion() const;
 
     // Whether the frame shows the active state, as the last activation message said.
     bool isFrameActive() const;
@@ -37,11 +52,20 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     // The standard painting of the frame parts inside the region (window coordinates).
     virtual void paintStandardFrame(QPainter& painter, const QRegion& region);
 
 private:
+    void relayout();
+
     struct Private;
     Private* d;
 };
