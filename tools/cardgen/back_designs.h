@@ -13,6 +13,8 @@ void PaintStars(Canvas& card, const Rect& field);
 void PaintKeyboard(Canvas& card, const Rect& field);
 
 // x mod m, never negative: the patterns are laid out on both sides of their centres.
-inline int Wrap(int x, int m) { return ((x % m) + m) % m; }
+inline int Wrap(int x, int m) {
+    return ((x % m) + m) % m;
+}
 
 } // namespace cardgen::backs

@@ -6,12 +6,12 @@ namespace cardgen {
 
 // The six card-back designs, numbered 1..6 as the Deck menu numbers them.
 enum class BackDesign {
-    Lattice = 1,  // dense red and dark-red woven lattice
-    Vines = 2,    // green vines with red-and-yellow fruits and white dots on black
-    Roses = 3,    // large red roses among dark green leaves on black
+    Lattice = 1,   // dense red and dark-red woven lattice
+    Vines = 2,     // green vines with red-and-yellow fruits and white dots on black
+    Roses = 3,     // large red roses among dark green leaves on black
     Harlequin = 4, // red and light-grey diamonds
-    Stars = 5,    // a ring of twelve yellow stars round an orange emblem on blue
-    Keyboard = 6, // a piano keyboard across a blue field with white staves and notes
+    Stars = 5,     // a ring of twelve yellow stars round an orange emblem on blue
+    Keyboard = 6,  // a piano keyboard across a blue field with white staves and notes
 };
 
 inline constexpr int kBackDesignCount = 6;

@@ -12,6 +12,7 @@ constexpr double kVineSway = 3.5;
 constexpr int kVineWave = 24;
 constexpr int kDotStep = 8;
 
+// clang-format off
 const Glyph kLeafLeft{
     "..GGG",
     ".GLLG",
@@ -68,6 +69,7 @@ const Glyph kRoseLeafTurned{
     "...GGLG",
     "....GGG",
 };
+// clang-format on
 
 } // namespace
 

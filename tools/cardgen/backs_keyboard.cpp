@@ -12,6 +12,7 @@ constexpr int kStaffGap = 3;
 constexpr int kStaffLines = 5;
 
 // A quarter note and a pair of quavers, drawn on the staves.
+// clang-format off
 const Glyph kQuarter{
     "...W",
     "...W",
@@ -31,6 +32,7 @@ const Glyph kQuavers{
     "WWWW.WWWW",
     "WWW..WWW.",
 };
+// clang-format on
 
 // White keys have a black key at their upper edge except after E and B.
 bool HasBlackKeyAfter(long white_key) {

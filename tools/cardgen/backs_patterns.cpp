@@ -17,6 +17,7 @@ constexpr int kHarlequinHeight = 22;
 constexpr int kStarCount = 12;
 constexpr double kStarRing = 22.0;
 
+// clang-format off
 const Glyph kStar{
     "...Y...",
     "...Y...",
@@ -26,6 +27,7 @@ const Glyph kStar{
     ".YY.YY.",
     "YY...YY",
 };
+// clang-format on
 
 } // namespace
 

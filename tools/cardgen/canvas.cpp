@@ -73,8 +73,7 @@ void Canvas::Draw(const Glyph& g, int x, int y, Colour ink, Turn turn) {
     }
 }
 
-void Canvas::FillShape(const Rect& r, Colour c,
-                       const std::function<bool(double, double)>& inside) {
+void Canvas::FillShape(const Rect& r, Colour c, const std::function<bool(double, double)>& inside) {
     for (int y = r.y; y <= r.Bottom(); ++y) {
         for (int x = r.x; x <= r.Right(); ++x) {
             const double u = (x - r.x + 0.5) / r.width;

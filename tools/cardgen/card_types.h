@@ -25,13 +25,21 @@ enum class Rank {
 
 inline constexpr Suit kSuits[] = {Suit::Clubs, Suit::Diamonds, Suit::Hearts, Suit::Spades};
 
-inline bool IsRed(Suit s) { return s == Suit::Diamonds || s == Suit::Hearts; }
+inline bool IsRed(Suit s) {
+    return s == Suit::Diamonds || s == Suit::Hearts;
+}
 
 // Red suits are printed in maroon, black suits in black.
-inline Colour InkOf(Suit s) { return IsRed(s) ? Colour::Maroon : Colour::Black; }
+inline Colour InkOf(Suit s) {
+    return IsRed(s) ? Colour::Maroon : Colour::Black;
+}
 
-inline bool IsCourt(Rank r) { return r == Rank::Jack || r == Rank::Queen || r == Rank::King; }
+inline bool IsCourt(Rank r) {
+    return r == Rank::Jack || r == Rank::Queen || r == Rank::King;
+}
 
-inline int PipCount(Rank r) { return static_cast<int>(r); }
+inline int PipCount(Rank r) {
+    return static_cast<int>(r);
+}
 
 } // namespace cardgen

@@ -36,7 +36,9 @@ const Glyph& LabelGlyph(char c) {
     static const Glyph kM{"#.#", "###", "###", "#.#", "#.#"};
     static const Glyph kN{"##.", "#.#", "#.#", "#.#", "#.#"};
     static const Glyph kO{".#.", "#.#", "#.#", "#.#", ".#."};
-    static const Glyph kSpace{"...", "...", "...", "...", "..."};
+    static const Glyph kSpace{
+        "...", "...", "...", "...", "...",
+    };
     if (c >= '0' && c <= '9') {
         return kDigits[c - '0'];
     }

@@ -6,6 +6,7 @@ namespace {
 // K black, M maroon, O olive, W white; '.' is the white of the card.
 
 // Crowned and bearded, holding a sword upright behind his shoulder.
+// clang-format off
 const Glyph kKing{
     ".....................K.....K.....K.....KK...",
     "....................KOK...KOK...KOK...KWWK..",
@@ -142,6 +143,7 @@ const Glyph kJack{
     ".....KOOOOOOOOOOOOOKOOOOOOOKOOOOOOOKOOOOOOOO",
     ".....KKKKKKKKKKKKKKKOOOOOOOKOOOOOOOKKKKKKKKK",
 };
+// clang-format on
 
 } // namespace
 

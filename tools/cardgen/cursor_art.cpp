@@ -7,6 +7,7 @@ namespace cardgen {
 namespace {
 
 // K outline, W hand, '.' see-through.
+// clang-format off
 const Glyph kHand{
     "................................",
     "......KKK.......................",
@@ -41,6 +42,7 @@ const Glyph kHand{
     "................................",
     "................................",
 };
+// clang-format on
 
 // The arrows lie on a ring round the hot spot; each covers most of a half turn and ends in a
 // head that points along the ring at the tail of the other.

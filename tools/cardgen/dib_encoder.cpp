@@ -6,7 +6,9 @@
 
 namespace cardgen {
 
-int StrideFor(int width, int bits) { return (width * bits + 31) / 32 * 4; }
+int StrideFor(int width, int bits) {
+    return (width * bits + 31) / 32 * 4;
+}
 
 std::vector<std::uint8_t> EncodeDib(const Canvas& picture) {
     const int w = picture.Width();

@@ -61,8 +61,8 @@ std::vector<Pip> PipCentres(Rank rank) {
     case Rank::Six:
         return mirrored({{kPipLeft, top}, {kPipRight, top}, {kPipLeft, mid}, {kPipRight, mid}});
     case Rank::Seven: {
-        std::vector<Pip> p = mirrored(
-            {{kPipLeft, top}, {kPipRight, top}, {kPipLeft, mid}, {kPipRight, mid}});
+        std::vector<Pip> p =
+            mirrored({{kPipLeft, top}, {kPipRight, top}, {kPipLeft, mid}, {kPipRight, mid}});
         p.push_back({kPipMiddle, between});
         return p;
     }

@@ -12,8 +12,8 @@ struct Key {
 };
 
 constexpr Key kKeys[] = {
-    {'K', Colour::Black}, {'M', Colour::Maroon}, {'O', Colour::Olive}, {'W', Colour::White},
-    {'R', Colour::Red},   {'Y', Colour::Yellow}, {'G', Colour::Green}, {'L', Colour::Lime},
+    {'K', Colour::Black}, {'M', Colour::Maroon}, {'O', Colour::Olive},  {'W', Colour::White},
+    {'R', Colour::Red},   {'Y', Colour::Yellow}, {'G', Colour::Green},  {'L', Colour::Lime},
     {'B', Colour::Blue},  {'N', Colour::Navy},   {'S', Colour::Silver}, {'g', Colour::Grey},
 };
 

@@ -7,6 +7,7 @@ constexpr int kLargeIcon = 32;
 constexpr int kSmallIcon = 16;
 
 // The king's card, upright behind the stack: Y crown, W face, K hair and outline, M robe.
+// clang-format off
 const Glyph kKingCard{
     "KKKKKKKKKKKKKKKKK",
     "KWWWWWWWWWWWWWWWK",
@@ -32,6 +33,7 @@ const Glyph kRedHeart{
     "RRR",
     ".R.",
 };
+// clang-format on
 
 void PaintCardBack(Canvas& icon, const Rect& card, Colour check, Colour between) {
     icon.Fill(card, Colour::White);

@@ -54,10 +54,12 @@ std::vector<std::uint8_t> EncodeEntry(const Canvas& image, int bits,
             const Colour c = image.At(x, y);
             unsigned index = 0;
             if (c != Colour::Transparent) {
-                index = bits == 1 ? (c == Colour::White ? 1u : 0u) : static_cast<unsigned>(Index(c));
+                index =
+                    bits == 1 ? (c == Colour::White ? 1u : 0u) : static_cast<unsigned>(Index(c));
             }
             const int shift = 8 - bits * (x % per_byte + 1);
-            row[static_cast<std::size_t>(x / per_byte)] |= static_cast<std::uint8_t>(index << shift);
+            row[static_cast<std::size_t>(x / per_byte)] |=
+                static_cast<std::uint8_t>(index << shift);
         }
         out.Append(row);
     }
@@ -115,8 +117,9 @@ std::vector<std::uint8_t> EncodeCursor(const Canvas& image, HotSpot hot) {
         }
     }
     const std::vector<Rgb> two{kPalette[Index(Colour::Black)], kPalette[Index(Colour::White)]};
-    Image entry{EncodeEntry(image, 1, two), image.Width(), image.Height(), 2,
-                static_cast<unsigned>(hot.x), static_cast<unsigned>(hot.y)};
+    Image entry{
+        EncodeEntry(image, 1, two),  image.Width(), image.Height(), 2, static_cast<unsigned>(hot.x),
+        static_cast<unsigned>(hot.y)};
     return EncodeDirectory(ResourceType::Cursor, {entry});
 }
 
@@ -128,8 +131,8 @@ std::vector<std::uint8_t> EncodeIcon(const std::vector<Canvas>& images) {
     std::vector<Image> entries;
     for (const Canvas& image : images) {
         CheckSize(image);
-        entries.push_back({EncodeEntry(image, 4, sixteen), image.Width(), image.Height(),
-                           kPaletteSize, 1, 4});
+        entries.push_back(
+            {EncodeEntry(image, 4, sixteen), image.Width(), image.Height(), kPaletteSize, 1, 4});
     }
     return EncodeDirectory(ResourceType::Icon, entries);
 }

@@ -6,6 +6,7 @@ namespace cardgen {
 namespace {
 
 // A fleur in white that sits in the body of the big spade.
+// clang-format off
 const Glyph kFleur{
     "......W......",
     ".....WWW.....",
@@ -36,6 +37,7 @@ const Glyph kCurlLeft{
     ".......K..",
     "KKKKKKK...",
 };
+// clang-format on
 
 void DrawMirrored(Canvas& card, const Glyph& g, int x, int y) {
     for (int gy = 0; gy < g.Height(); ++gy) {
@@ -58,8 +60,8 @@ void PaintOrnamentalSpade(Canvas& card, const Rect& box) {
     };
     for (int y = 0; y < box.height; ++y) {
         for (int x = 0; x < box.width; ++x) {
-            mask[static_cast<std::size_t>(y * box.width + x)] = InsideSuitShape(
-                Suit::Spades, (x + 0.5) / box.width, (y + 0.5) / box.height);
+            mask[static_cast<std::size_t>(y * box.width + x)] =
+                InsideSuitShape(Suit::Spades, (x + 0.5) / box.width, (y + 0.5) / box.height);
         }
     }
     auto deep = [&](int x, int y, int depth) {

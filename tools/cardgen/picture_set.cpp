@@ -35,6 +35,8 @@ std::optional<Canvas> PaintPicture(int number) {
     return std::nullopt;
 }
 
-std::string PictureName(int number) { return "BITMAP_" + std::to_string(number); }
+std::string PictureName(int number) {
+    return "BITMAP_" + std::to_string(number);
+}
 
 } // namespace cardgen

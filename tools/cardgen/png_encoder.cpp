@@ -84,7 +84,8 @@ std::vector<std::uint8_t> EncodePng(const IndexedImage& image) {
         }
     }
     ByteWriter out;
-    for (unsigned c : {0x89u, 0x50u, 0x4Eu, 0x47u, 0x0Du, 0x0Au, 0x1Au, 0x0Au}) { // \x89 "PNG" CR LF ^Z LF
+    for (unsigned c :
+         {0x89u, 0x50u, 0x4Eu, 0x47u, 0x0Du, 0x0Au, 0x1Au, 0x0Au}) { // \x89 "PNG" CR LF ^Z LF
         out.U8(c);
     }
     ByteWriter header;

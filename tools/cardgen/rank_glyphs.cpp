@@ -3,6 +3,7 @@
 namespace cardgen {
 namespace {
 
+// clang-format off
 const Glyph kAce{
     "..###..",
     ".##.##.",
@@ -159,13 +160,13 @@ const Glyph kKing{
     "##..##.",
     "##...##",
 };
+// clang-format on
 
 } // namespace
 
 const Glyph& RankGlyph(Rank r) {
-    static const Glyph* const kAll[] = {&kAce,  &kTwo, &kThree, &kFour,  &kFive,
-                                        &kSix,  &kSeven, &kEight, &kNine, &kTen,
-                                        &kJack, &kQueen, &kKing};
+    static const Glyph* const kAll[] = {&kAce,   &kTwo,  &kThree, &kFour, &kFive,  &kSix, &kSeven,
+                                        &kEight, &kNine, &kTen,   &kJack, &kQueen, &kKing};
     return *kAll[static_cast<int>(r) - 1];
 }
 

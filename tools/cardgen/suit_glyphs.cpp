@@ -5,6 +5,7 @@
 namespace cardgen {
 namespace {
 
+// clang-format off
 const Glyph kIndexClub{
     "..###..",
     ".#####.",
@@ -88,6 +89,7 @@ const Glyph kPipHeart{
     "###########",
     "###########",
     ".#########.",
+    ".#########.",
     "..#######..",
     "...#####...",
     "....###....",
@@ -103,11 +105,13 @@ const Glyph kPipSpade{
     "###########",
     "###########",
     "###########",
+    "###########",
     ".###.#.###.",
     ".....#.....",
     "....###....",
     "...#####...",
 };
+// clang-format on
 
 bool InCircle(double u, double v, double cu, double cv, double r) {
     return (u - cu) * (u - cu) + (v - cv) * (v - cv) <= r * r;
