@@ -5,7 +5,7 @@
 #include "ui/boxes/boxes.h"
 #include "ui/guide/help_form.h"
 #include "ui/mainwindow/main_form.h"
-#include "ui/pictures/picture_lookup.h"
+#include "ui/pictures/main_icon.h"
 
 #include <QApplication>
 

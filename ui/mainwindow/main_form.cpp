@@ -6,6 +6,8 @@
 #include "ui/mainwindow/accel_label.h"
 #include "ui/mainwindow/classic_layout.h"
 #include "ui/mainwindow/picture_box.h"
+#include "ui/pictures/cursor_resource.h"
+#include "ui/pictures/main_icon.h"
 #include "ui/pictures/picture_lookup.h"
 
 #include <QApplication>
