@@ -38,13 +38,10 @@ play)
     install_missing
     cmake --preset release >/dev/null
     cmake --build --preset release -j "$jobs"
-    if [ ! -x build/release/ui/app/vandolin ]; then
-        echo "The engine is built; the game window comes with the main-window work, not yet here."
-        exit 1
-    fi
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "No display found: Vandolin is a desktop game and needs a graphical session."
-        echo "Run it from a desktop terminal, or under a virtual display: xvfb-run build/release/ui/app/vandolin"
+        echo "Run it from a desktop terminal, or under a virtual display:"
+        echo "    xvfb-run -a -s \"-screen 0 1024x768x24\" build/release/ui/app/vandolin"
         exit 1
     fi
     exec build/release/ui/app/vandolin

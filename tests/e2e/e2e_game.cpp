@@ -1,0 +1,240 @@
+// Plays one round of the real game in a real X11 window, as a player would: start it, click
+// the deck, mark a card, click the deck, look at the screen, quit with Ctrl+Q and Enter.
+// Usage: e2e_game PATH_TO_VANDOLIN [SCREENSHOT.png]
+// Exits 0 on success, 1 on a failed check, 77 (skipped) when the X tools are missing.
+#include "x_session.h"
+
+#include "engine/hand_evaluator.h"
+#include "ui/pictures/picture_lookup.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QThread>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+namespace {
+
+constexpr int kSkipped = 77;
+constexpr QSize kOuter(442, 353);
+constexpr QPoint kClientOrigin(4, 42); // frame 4, caption 19, menu bar 19
+constexpr QPoint kDeck(12, 160);
+constexpr int kSlotLeft[5] = {12, 96, 180, 264, 348};
+constexpr int kSlotTop = 12;
+constexpr QSize kCard(72, 97);
+constexpr int kBack1 = 53;
+
+int failures = 0;
+
+void check(bool ok, const char* what) {
+    std::printf("%s %s\n", ok ? "ok  " : "FAIL", what);
+    std::fflush(stdout);
+    if (!ok)
+        ++failures;
+}
+
+QImage picture(int number) {
+    return ui::PictureByNumber(number).convertToFormat(QImage::Format_RGB32);
+}
+
+// The picture number shown at a card position of the screenshot, or 0 if none matches.
+int pictureAt(const QImage& screen, QPoint topLeft) {
+    const QImage shown = screen.copy(QRect(topLeft, kCard));
+    for (int n = 1; n <= 63; ++n) {
+        if (shown == picture(n))
+            return n;
+    }
+    return 0;
+}
+
+// Counts pixels of exactly this colour in a rectangle of the screenshot.
+int countColour(const QImage& screen, const QRect& area, QRgb colour) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += (screen.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+    return count;
+}
+
+long residentKilobytes(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: e2e_game PATH_TO_VANDOLIN [SCREENSHOT.png]\n");
+        return 2;
+    }
+    const QString game = QString::fromLocal8Bit(argv[1]);
+    const QString screenshotFile = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+
+    if (const QStringList missing = e2e::XSession::MissingTools(); !missing.isEmpty()) {
+        std::printf("SKIP: needs %s (apt-get install xvfb xdotool imagemagick)\n",
+                    qPrintable(missing.join(QStringLiteral(", "))));
+        return kSkipped;
+    }
+    e2e::XSession x;
+    if (!x.StartServer()) {
+        std::printf("SKIP: cannot start a virtual X server: %s\n", qPrintable(x.why()));
+        return kSkipped;
+    }
+
+    QProcess player;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), x.display());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    player.setProcessEnvironment(env);
+    player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    player.start(game, {});
+    if (!player.waitForStarted(5000)) {
+        std::printf("FAIL cannot start %s\n", qPrintable(game));
+        return 1;
+    }
+
+    // The task bar's name of the window is the application title.
+    const auto window = x.WaitForWindow(QStringLiteral("Vandolin 1.1d"), 15000);
+    check(window.has_value(), "a window named \"Vandolin 1.1d\" appears");
+    if (!window) {
+        player.kill();
+        player.waitForFinished();
+        return 1;
+    }
+    const QRect frame = x.Geometry(*window).value_or(QRect());
+    check(frame.size() == kOuter, "the window is 442 x 353");
+    check(frame.topLeft() == QPoint((1024 - 442) / 2, (768 - 353) / 2), "centred on the screen");
+    const QPoint client = frame.topLeft() + kClientOrigin;
+
+    // First painted window: the empty slot picture in slot 1 is on the screen.
+    QImage screen;
+    while (sinceStart.elapsed() < 15000) {
+        screen = x.Screenshot();
+        if (!screen.isNull() && pictureAt(screen, client + QPoint(kSlotLeft[0], kSlotTop)) == 63)
+            break;
+        QThread::msleep(20);
+    }
+    const qint64 startupMs = sinceStart.elapsed();
+    check(pictureAt(screen, client + QPoint(kSlotLeft[0], kSlotTop)) == 63,
+          "the table is painted with empty slots");
+    check(pictureAt(screen, client + kDeck) == kBack1, "the deck shows back 1");
+
+    const QPoint deckCentre = client + kDeck + QPoint(kCard.width() / 2, kCard.height() / 2);
+    const QPoint slot1Centre =
+        client + QPoint(kSlotLeft[0], kSlotTop) + QPoint(kCard.width() / 2, kCard.height() / 2);
+
+    const auto readHand = [&](const QImage& shot) {
+        std::array<int, 5> shown{};
+        for (int i = 0; i < 5; ++i)
+            shown[i] = pictureAt(shot, client + QPoint(kSlotLeft[i], kSlotTop));
+        return shown;
+    };
+    const auto waitForHand = [&](auto done) {
+        QElapsedTimer waited;
+        waited.start();
+        std::array<int, 5> hand{};
+        do {
+            screen = x.Screenshot();
+            hand = readHand(screen);
+        } while (!done(hand) && waited.elapsed() < 5000);
+        return hand;
+    };
+    const auto isFace = [](int n) { return n >= 1 && n <= 52; };
+
+    x.ClickAt(deckCentre);
+    const std::array<int, 5> dealt = waitForHand(
+        [&](const std::array<int, 5>& h) { return std::all_of(h.begin(), h.end(), isFace); });
+    check(std::all_of(dealt.begin(), dealt.end(), isFace), "the deal shows five card faces");
+
+    x.ClickAt(slot1Centre);
+    const auto marked = waitForHand([](const std::array<int, 5>& h) { return h[0] == kBack1; });
+    check(marked[0] == kBack1, "a clicked card turns to the back");
+
+    x.ClickAt(deckCentre);
+    const std::array<int, 5> drawn =
+        waitForHand([&](const std::array<int, 5>& h) { return isFace(h[0]); });
+    check(isFace(drawn[0]) && drawn[0] != dealt[0], "slot 1 shows a new card face after the draw");
+    check(drawn[1] == dealt[1] && drawn[2] == dealt[2] && drawn[3] == dealt[3] &&
+              drawn[4] == dealt[4],
+          "the unmarked cards stay");
+
+    // The lit pay line is the one for the hand on the screen.
+    const int result = engine::EvaluateCards({drawn[0], drawn[1], drawn[2], drawn[3], drawn[4]});
+    int lit = -1;
+    int litCount = 0;
+    for (int line = 0; line < 9; ++line) {
+        const QRect area(client.x() + 240, client.y() + 116 + 16 * line, 417 - 240, 16);
+        if (countColour(screen, area, qRgb(255, 255, 0)) > 10) {
+            lit = line;
+            ++litCount;
+        }
+    }
+    std::printf("     hand %d %d %d %d %d, result %d, lit line %d\n", drawn[0], drawn[1], drawn[2],
+                drawn[3], drawn[4], result, lit);
+    check(litCount <= 1 && lit == (result >= 2 ? result - 2 : -1), "the matching pay line is lit");
+
+    // The caption: a dark bar with light text where the title bar is.
+    const QRect caption(frame.x() + 25, frame.y() + 5, 330, 16);
+    int light = 0;
+    int dark = 0;
+    for (int y = caption.top(); y <= caption.bottom(); ++y) {
+        for (int xx = caption.left(); xx <= caption.right(); ++xx) {
+            const int grey = qGray(screen.pixel(xx, y));
+            light += grey > 200;
+            dark += grey < 90;
+        }
+    }
+    check(light > 40 && dark > caption.width() * caption.height() / 2,
+          "the title bar shows light text on a dark caption");
+    if (!screenshotFile.isEmpty())
+        screen.save(screenshotFile);
+
+    // Nine more rounds, then the resident memory.
+    for (int round = 0; round < 9; ++round) {
+        x.ClickAt(deckCentre);
+        QThread::msleep(60);
+        x.ClickAt(deckCentre);
+        QThread::msleep(60);
+    }
+    x.Screenshot(); // lets the last round paint
+    const long rssKb = residentKilobytes(player.processId());
+
+    // Ctrl+Q, then Enter on the farewell box.
+    x.Run(QStringLiteral("xdotool"),
+          {QStringLiteral("windowfocus"), QStringLiteral("--sync"), *window});
+    x.Keys(QStringLiteral("ctrl+q"));
+    const auto farewell = x.WaitForWindow(QStringLiteral("Information"), 5000);
+    check(farewell.has_value(), "Ctrl+Q shows the farewell box");
+    if (farewell)
+        x.Run(QStringLiteral("xdotool"),
+              {QStringLiteral("windowfocus"), QStringLiteral("--sync"), *farewell});
+    x.Keys(QStringLiteral("Return"));
+    const bool ended = player.waitForFinished(10000);
+    check(ended && player.exitStatus() == QProcess::NormalExit && player.exitCode() == 0,
+          "Enter ends the game with exit code 0");
+    if (!ended) {
+        player.kill();
+        player.waitForFinished();
+    }
+
+    std::printf("     start-up to first painted table: %lld ms\n",
+                static_cast<long long>(startupMs));
+    std::printf("     resident memory after ten rounds: %ld kB\n", rssKb);
+    return failures == 0 ? 0 : 1;
+}

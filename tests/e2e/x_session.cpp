@@ -1,0 +1,141 @@
+#include "x_session.h"
+
+#include <QElapsedTimer>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace e2e {
+
+XSession::~XSession() {
+    if (server_.state() != QProcess::NotRunning) {
+        server_.terminate();
+        if (!server_.waitForFinished(3000))
+            server_.kill();
+        server_.waitForFinished(1000);
+    }
+}
+
+QStringList XSession::MissingTools() {
+    QStringList missing;
+    for (const char* tool : {"Xvfb", "xdotool", "import"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            missing << QString::fromLatin1(tool);
+    }
+    return missing;
+}
+
+bool XSession::StartServer() {
+    // -displayfd: the server picks a free display and writes its number to our pipe, so
+    // parallel runs never collide.
+    server_.setProgram(QStringLiteral("Xvfb"));
+    server_.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"),
+                          QStringLiteral("-screen"), QStringLiteral("0"),
+                          QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                          QStringLiteral("tcp")});
+    server_.setProcessChannelMode(QProcess::SeparateChannels);
+    server_.start();
+    if (!server_.waitForStarted(5000)) {
+        why_ = QStringLiteral("Xvfb did not start");
+        return false;
+    }
+    QByteArray number;
+    QElapsedTimer clock;
+    clock.start();
+    while (!number.contains('\n') && clock.elapsed() < 10000) {
+        server_.waitForReadyRead(200);
+        number += server_.readAllStandardOutput();
+        if (server_.state() == QProcess::NotRunning)
+            break;
+    }
+    if (!number.contains('\n')) {
+        why_ = QStringLiteral("Xvfb gave no display number: ") +
+               QString::fromLocal8Bit(server_.readAllStandardError());
+        return false;
+    }
+    display_ = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+    return true;
+}
+
+std::optional<QByteArray> XSession::Run(const QString& program, const QStringList& args,
+                                        int timeoutMs) {
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display_);
+    tool.setProcessEnvironment(env);
+    tool.start(program, args);
+    if (!tool.waitForFinished(timeoutMs) || tool.exitStatus() != QProcess::NormalExit ||
+        tool.exitCode() != 0) {
+        tool.kill();
+        tool.waitForFinished(1000);
+        return std::nullopt;
+    }
+    return tool.readAllStandardOutput();
+}
+
+QImage XSession::Screenshot() {
+    const auto png =
+        Run(QStringLiteral("import"),
+            {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
+    QImage image;
+    if (png)
+        image.loadFromData(*png, "PNG");
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+std::optional<QString> XSession::WaitForWindow(const QString& name, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    const QString pattern =
+        QStringLiteral("^") + QRegularExpression::escape(name) + QStringLiteral("$");
+    while (clock.elapsed() < timeoutMs) {
+        const auto found = Run(QStringLiteral("xdotool"),
+                               {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                QStringLiteral("--name"), pattern});
+        if (found && !found->trimmed().isEmpty())
+            return QString::fromLatin1(found->trimmed().split('\n').first());
+        QThread::msleep(50);
+    }
+    return std::nullopt;
+}
+
+std::optional<QRect> XSession::Geometry(const QString& window) {
+    const auto shell = Run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"),
+                                                       QStringLiteral("--shell"), window});
+    if (!shell)
+        return std::nullopt;
+    int x = 0, y = 0, w = 0, h = 0;
+    for (const QByteArray& line : shell->split('\n')) {
+        const QList<QByteArray> kv = line.split('=');
+        if (kv.size() != 2)
+            continue;
+        const int value = kv[1].trimmed().toInt();
+        if (kv[0] == "X")
+            x = value;
+        else if (kv[0] == "Y")
+            y = value;
+        else if (kv[0] == "WIDTH")
+            w = value;
+        else if (kv[0] == "HEIGHT")
+            h = value;
+    }
+    return QRect(x, y, w, h);
+}
+
+QString XSession::WindowName(const QString& window) {
+    const auto name = Run(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), window});
+    return name ? QString::fromUtf8(name->trimmed()) : QString();
+}
+
+void XSession::ClickAt(QPoint at) {
+    Run(QStringLiteral("xdotool"),
+        {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
+         QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
+}
+
+void XSession::Keys(const QString& keys) {
+    Run(QStringLiteral("xdotool"), {QStringLiteral("key"), keys});
+}
+
+} // namespace e2e

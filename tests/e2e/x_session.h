@@ -1,0 +1,53 @@
+#pragma once
+
+// A private X server with the game in it, driven from outside with the tools a person would
+// use to script a desktop: Xvfb for the screen, xdotool for the mouse and keys, ImageMagick's
+// import for screenshots.
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace e2e {
+
+class XSession {
+public:
+    XSession() = default;
+    ~XSession();
+    XSession(const XSession&) = delete;
+    XSession& operator=(const XSession&) = delete;
+
+    // The tools this needs that are not installed; empty when all are there.
+    static QStringList MissingTools();
+
+    // Starts a server on a free display number of its own. False (with why()) on failure.
+    bool StartServer();
+    QString display() const { return display_; }
+
+    // Runs a tool against the server and returns its standard output; nullopt on failure.
+    std::optional<QByteArray> Run(const QString& program, const QStringList& args,
+                                  int timeoutMs = 10000);
+    // The whole screen as it is now.
+    QImage Screenshot();
+
+    // Finds the first window with exactly this name, waiting up to timeoutMs.
+    std::optional<QString> WaitForWindow(const QString& name, int timeoutMs);
+    std::optional<QRect> Geometry(const QString& window);
+    QString WindowName(const QString& window);
+
+    void ClickAt(QPoint screenPoint);
+    void Keys(const QString& keys);
+
+    QString why() const { return why_; }
+
+private:
+    QProcess server_;
+    QString display_;
+    QString why_;
+};
+
+} // namespace e2e

@@ -1,0 +1,44 @@
+// The game's entry: names the application, creates the table and then the guide, and runs
+// the message loop until the table is closed.
+#include "ui/app/display_check.h"
+#include "ui/app/task_bar_title.h"
+#include "ui/boxes/boxes.h"
+#include "ui/guide/help_form.h"
+#include "ui/mainwindow/main_form.h"
+#include "ui/pictures/main_icon.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kNoDisplayExitCode = 1;
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Without a display the toolkit would abort with a terse message of its own.
+    const ui::DisplayCheck display = ui::CheckDisplayFromEnvironment();
+    if (!display.available) {
+        std::fputs(display.message.c_str(), stderr);
+        return kNoDisplayExitCode;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vandolin"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("vandolin"));
+    // The title the task bar shows. It is not made the display name: on X11 Qt would append
+    // that to every window title, and the game's boxes are captioned "Vandolin" alone.
+    const QString title = QStringLiteral("Vandolin 1.1d");
+    ui::SetApplicationTitle(title);
+    QApplication::setWindowIcon(ui::MainIcon());
+
+    ui::TMainForm mainForm;
+    new ui::TaskBarTitle(mainForm, title); // owned by the window
+    ui::THelpForm helpForm;
+    mainForm.setHelpForm(&helpForm);
+
+    mainForm.show();
+    return QApplication::exec();
+}

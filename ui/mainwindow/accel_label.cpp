@@ -1,0 +1,54 @@
+#include "ui/mainwindow/accel_label.h"
+
+namespace ui {
+
+namespace {
+
+// Walks a caption once and hands every visible character to the sink, telling it whether
+// the character is the access letter. Only the first marker counts, as on the classic desktop.
+template <class Sink> void walkCaption(const QString& caption, Sink&& sink) {
+    bool marked = false;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        QChar c = caption.at(i);
+        if (c == u'&' && i + 1 < caption.size()) {
+            ++i;
+            c = caption.at(i);
+            if (c != u'&' && !marked) {
+                marked = true;
+                sink(c, true);
+                continue;
+            }
+        }
+        sink(c, false);
+    }
+}
+
+} // namespace
+
+AccelLabel::AccelLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::RichText);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+}
+
+void AccelLabel::setCaption(const QString& caption) {
+    caption_ = caption;
+    setText(renderCaption(caption));
+}
+
+QString AccelLabel::renderCaption(const QString& caption) {
+    QString html;
+    walkCaption(caption, [&html](QChar c, bool accel) {
+        const QString escaped = QString(c).toHtmlEscaped();
+        html += accel ? QStringLiteral("<u>") + escaped + QStringLiteral("</u>") : escaped;
+    });
+    // A lone blank caption still needs its height; rich text drops leading blanks.
+    return html.replace(u' ', QStringLiteral("&nbsp;"));
+}
+
+QString AccelLabel::plainCaption(const QString& caption) {
+    QString plain;
+    walkCaption(caption, [&plain](QChar c, bool) { plain += c; });
+    return plain;
+}
+
+} // namespace ui

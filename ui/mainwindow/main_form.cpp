@@ -1,0 +1,393 @@
+#include "ui/mainwindow/main_form.h"
+
+#include "platform/frame/system_settings.h"
+#include "ui/boxes/boxes.h"
+#include "ui/guide/help_form.h"
+#include "ui/mainwindow/accel_label.h"
+#include "ui/mainwindow/classic_layout.h"
+#include "ui/mainwindow/picture_box.h"
+#include "ui/pictures/cursor_resource.h"
+#include "ui/pictures/main_icon.h"
+#include "ui/pictures/picture_lookup.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace ui {
+
+namespace {
+
+constexpr QSize kClientSize(434, 307);
+constexpr int kSlotCount = 5;
+constexpr int kScoreLines = 9;
+constexpr int kFirstBackPicture = 52; // back design t is picture 52 + t
+constexpr int kDeckBackAtStart = 53;
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent) : TMainForm(engine::SystemUtcMilliseconds, parent) {}
+
+TMainForm::TMainForm(Clock clock, QWidget* parent)
+    : platform::FramedWindow(parent),
+      game_(*this, clock ? std::move(clock) : engine::UtcClock(engine::SystemUtcMilliseconds)) {
+    setObjectName(QStringLiteral("MainForm"));
+    setUpLayout();
+    connectHandlers();
+
+    // CAPTION COMPONENT: the window's non-visual components (the title-bar painter) are
+    // created from its component layout here, after the controls and before the game starts:
+    //     platform::LoadComponentLayout(*this, QStringLiteral(":/layouts/MainForm.components"));
+    // Enabled once the component streamer is part of the build.
+
+    RunGuarded([this] { FormCreate(); });
+}
+
+TMainForm::~TMainForm() = default;
+
+QString TMainForm::CreditNotice() {
+    return QStringLiteral("Vandolin (c) 1998 Tavola Verde Software");
+}
+
+QString TMainForm::FarewellText() {
+    return QStringLiteral("Thank You for playing \rVandolin.\rBye...") + QString(19, u' ');
+}
+
+void TMainForm::setUpLayout() {
+    setWindowTitle(QStringLiteral("Vandolin"));
+    setBorderStyle(platform::BorderStyle::bsSizeable);
+    setBorderIcons(platform::biSystemMenu | platform::biMinimize);
+
+    QWidget* client = clientArea();
+    ui_.setupUi(client);
+    ApplyClassicFonts(*client);
+
+    // Separators cannot be named in a layout file; give them their names here.
+    const std::array<std::pair<QMenu*, const char*>, 3> separators{
+        {{ui_.Gioco1, "N1"}, {ui_.N2, "N3"}, {ui_.PopupMenu1, "N4"}}};
+    for (const auto& [menu, name] : separators) {
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                action->setObjectName(QLatin1String(name));
+        }
+    }
+
+    // The bottom bar wears the desktop's button face, as its panels do.
+    const platform::SystemSettings& settings = platform::SystemSettings::instance();
+    for (QWidget* panel :
+         {static_cast<QWidget*>(ui_.Panel1), static_cast<QWidget*>(ui_.StatusBar),
+          static_cast<QWidget*>(ui_.BetBar), static_cast<QWidget*>(ui_.ScoreBar)}) {
+        QPalette palette = panel->palette();
+        palette.setColor(QPalette::Window, settings.sysColor(platform::COLOR_BTNFACE));
+        palette.setColor(QPalette::Light, settings.sysColor(platform::COLOR_BTNHIGHLIGHT));
+        palette.setColor(QPalette::Dark, settings.sysColor(platform::COLOR_BTNSHADOW));
+        panel->setPalette(palette);
+    }
+
+    AutoSizeLabel(*ui_.Mode);
+    AutoSizeLabel(*ui_.Label1);
+    AutoSizeLabel(*ui_.Label2);
+    for (int i = 0; i < kScoreLines; ++i)
+        AutoSizeLabel(*scoreLine(i));
+
+    // Hints follow the pointer over every control, and the bare table reports movement.
+    client->setMouseTracking(true);
+    client->installEventFilter(this);
+    client->setContextMenuPolicy(Qt::NoContextMenu);
+    for (QWidget* child : client->findChildren<QWidget*>()) {
+        child->setMouseTracking(true);
+        // No control has a pop-up menu of its own: the request passes up to the window.
+        if (!qobject_cast<QMenu*>(child))
+            child->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+
+    setMenuBar(ui_.MainMenu1);
+    setClientSize(kClientSize);
+    setWindowIcon(QIcon(MainIcon().pixmap(16, 16)));
+
+    if (QScreen* screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+void TMainForm::connectHandlers() {
+    for (int i = 1; i <= kSlotCount; ++i) {
+        PictureBox* box = slot(i);
+        connect(box, &PictureBox::clicked, this,
+                [this, box] { RunGuarded([this, box] { CarteClick(box); }); });
+    }
+    connect(ui_.Mazzo1, &PictureBox::clicked, this,
+            [this] { RunGuarded([this] { Mazzo1Click(); }); });
+
+    const auto command = [this](QAction* action, void (TMainForm::*handler)()) {
+        connect(action, &QAction::triggered, this, [this, action, handler] {
+            runCommand(action, [this, handler] { (this->*handler)(); });
+        });
+    };
+    command(ui_.Nuovo1, &TMainForm::NuovoClick);
+    command(ui_.Nuovo2, &TMainForm::NuovoClick);
+    command(ui_.Puntata1, &TMainForm::PuntataClick);
+    command(ui_.Puntata2, &TMainForm::PuntataClick);
+    command(ui_.Esci1, &TMainForm::Esci1Click);
+    command(ui_.Esci2, &TMainForm::Esci1Click);
+    command(ui_.Sommario1, &TMainForm::Sommario1Click);
+    command(ui_.About1, &TMainForm::About1Click);
+    for (QAction* back : {ui_.N_1, ui_.N_2, ui_.N_3, ui_.N_4, ui_.N_5, ui_.N_6}) {
+        connect(back, &QAction::triggered, this,
+                [this, back] { runCommand(back, [this, back] { NClick(back); }); });
+    }
+}
+
+void TMainForm::runCommand(QAction* action, const std::function<void()>& handler) {
+    // A disabled item, or a window behind a modal box, ignores its command and shortcut.
+    if (!action->isEnabled() || !isEnabled() || QApplication::activeModalWidget())
+        return;
+    RunGuarded(handler);
+}
+
+PictureBox* TMainForm::slot(int number) const {
+    switch (number) {
+    case 1:
+        return ui_.Carte1;
+    case 2:
+        return ui_.Carte2;
+    case 3:
+        return ui_.Carte3;
+    case 4:
+        return ui_.Carte4;
+    case 5:
+        return ui_.Carte5;
+    default:
+        return nullptr;
+    }
+}
+
+QLabel* TMainForm::scoreLine(int index) const {
+    const std::array<QLabel*, kScoreLines> lines{ui_.Score0, ui_.Score1, ui_.Score2,
+                                                 ui_.Score3, ui_.Score4, ui_.Score5,
+                                                 ui_.Score6, ui_.Score7, ui_.Score8};
+    return index >= 0 && index < kScoreLines ? lines[static_cast<std::size_t>(index)] : nullptr;
+}
+
+// ---- handlers --------------------------------------------------------------------------
+
+void TMainForm::FormCreate() {
+    recordedSize_ = size();
+
+    screenCursors_.Register(static_cast<int>(engine::ScreenCursor::HandCursor),
+                            LoadCursorResource(QStringLiteral("MANO")));
+    screenCursors_.Register(static_cast<int>(engine::ScreenCursor::ChangeCursor),
+                            LoadCursorResource(QStringLiteral("CAMBIA")));
+    const int hand = static_cast<int>(engine::ScreenCursor::HandCursor);
+    for (int i = 1; i <= kSlotCount; ++i)
+        slot(i)->setCursorId(hand, screenCursors_.Cursor(hand));
+    ui_.Mazzo1->setCursorId(hand, screenCursors_.Cursor(hand));
+
+    connect(&hint_, &ApplicationHint::hintChanged, this,
+            [this](const QString& hint) { RunGuarded([this, hint] { ShowHint(hint); }); });
+    hint_.watchMenuBar(ui_.MainMenu1);
+    hint_.watchMenu(ui_.PopupMenu1);
+    hint_.install();
+
+    ui_.Mazzo1->drawPicture(PictureByNumber(kDeckBackAtStart));
+    game_.FormCreate();
+}
+
+void TMainForm::FormActivate() {
+    game_.FormActivate();
+}
+
+void TMainForm::FormResize() {
+    if (!recordedSize_.isValid() || size() == recordedSize_)
+        return;
+    // Height first, then width; the nested resize this causes finds the size already right.
+    resize(width(), recordedSize_.height());
+    resize(recordedSize_.width(), recordedSize_.height());
+}
+
+void TMainForm::FormMouseMove() {
+    game_.FormMouseMove();
+}
+
+void TMainForm::ShowHint(const QString& hint) {
+    ui_.StatusBar->setText(hint);
+}
+
+void TMainForm::CarteClick(QObject* sender) {
+    if (!sender)
+        return;
+    game_.CarteClick(sender->objectName().toStdString());
+}
+
+void TMainForm::Mazzo1Click() {
+    game_.Mazzo1Click();
+}
+
+void TMainForm::NuovoClick() {
+    game_.NuovoClick();
+}
+
+void TMainForm::PuntataClick() {
+    game_.PuntataClick();
+}
+
+void TMainForm::NClick(QAction* sender) {
+    if (!sender)
+        return;
+    for (QAction* back : {ui_.N_1, ui_.N_2, ui_.N_3, ui_.N_4, ui_.N_5, ui_.N_6})
+        back->setChecked(false);
+    sender->setChecked(true);
+    ui_.Mazzo1->drawPicture(PictureByNumber(kFirstBackPicture + sender->property("tag").toInt()));
+    game_.NClick();
+}
+
+void TMainForm::Sommario1Click() {
+    if (helpForm_)
+        helpForm_->ShowModal();
+}
+
+void TMainForm::About1Click() {
+    ShowInformation(CreditNotice());
+}
+
+void TMainForm::Esci1Click() {
+    ShowInformation(FarewellText());
+    close();
+}
+
+// ---- view operations -------------------------------------------------------------------
+
+void TMainForm::ShowCard(int slotNumber, int picture) {
+    if (PictureBox* box = slot(slotNumber))
+        box->drawPicture(PictureByNumber(picture));
+}
+
+void TMainForm::ShowBack(int slotNumber) {
+    if (PictureBox* box = slot(slotNumber))
+        box->setPicture(ui_.Mazzo1->picture());
+}
+
+void TMainForm::ResetScores() {
+    const QColor silver = platform::SystemSettings::instance().resolve(engine::clSilver);
+    for (int i = 0; i < kScoreLines; ++i) {
+        QLabel* line = scoreLine(i);
+        QPalette palette = line->palette();
+        palette.setColor(QPalette::WindowText, silver);
+        line->setPalette(palette);
+    }
+}
+
+void TMainForm::LightScore(int result) {
+    ResetScores();
+    // Result 2 (jacks or better) lights the first line, 10 (royal flush) the last.
+    if (QLabel* line = scoreLine(result - 2)) {
+        QPalette palette = line->palette();
+        palette.setColor(QPalette::WindowText,
+                         platform::SystemSettings::instance().resolve(engine::clYellow));
+        line->setPalette(palette);
+    }
+}
+
+void TMainForm::SetModeColor(engine::TColor color) {
+    QPalette palette = ui_.Mode->palette();
+    palette.setColor(QPalette::WindowText, platform::SystemSettings::instance().resolve(color));
+    ui_.Mode->setPalette(palette);
+}
+
+void TMainForm::SetModeText(const std::string& text) {
+    ui_.Mode->setCaption(fromStd(text));
+    AutoSizeLabel(*ui_.Mode);
+}
+
+void TMainForm::SetStatusText(const std::string& text) {
+    ui_.StatusBar->setText(fromStd(text));
+}
+
+void TMainForm::SetCommandEnabled(engine::Command command, bool enabled) {
+    switch (command) {
+    case engine::Command::Puntata1:
+        ui_.Puntata1->setEnabled(enabled);
+        break;
+    case engine::Command::Puntata2:
+        ui_.Puntata2->setEnabled(enabled);
+        break;
+    case engine::Command::Nuovo1:
+        ui_.Nuovo1->setEnabled(enabled);
+        break;
+    case engine::Command::Nuovo2:
+        ui_.Nuovo2->setEnabled(enabled);
+        break;
+    }
+}
+
+void TMainForm::SetDeckCursor(engine::ScreenCursor cursor) {
+    const int id = static_cast<int>(cursor);
+    ui_.Mazzo1->setCursorId(id, screenCursors_.Cursor(id));
+}
+
+void TMainForm::SetBetBarText(const std::string& text) {
+    ui_.BetBar->setText(fromStd(text));
+}
+
+void TMainForm::SetScoreBarText(const std::string& text) {
+    ui_.ScoreBar->setText(fromStd(text));
+}
+
+void TMainForm::Beep(engine::BeepType type) {
+    platform::MessageBeep(static_cast<unsigned>(type));
+}
+
+void TMainForm::AppMessageBox(const std::string& text, const std::string& caption) {
+    ui::AppMessageBox(fromStd(text), fromStd(caption), MB_OK);
+}
+
+engine::PromptAnswer TMainForm::AskText(const std::string& caption, const std::string& prompt,
+                                        const std::string& preset) {
+    const TextAnswer answer = ui::AskText(fromStd(caption), fromStd(prompt), fromStd(preset));
+    return engine::PromptAnswer{answer.text.toStdString(), answer.confirmed};
+}
+
+// ---- window events ---------------------------------------------------------------------
+
+bool TMainForm::event(QEvent* event) {
+    const bool handled = platform::FramedWindow::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        RunGuarded([this] { FormActivate(); });
+    return handled;
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == clientArea() && event->type() == QEvent::MouseMove) {
+        const auto* move = static_cast<QMouseEvent*>(event);
+        // Only the bare table counts, not the controls on it.
+        if (!clientArea()->childAt(move->position().toPoint()))
+            RunGuarded([this] { FormMouseMove(); });
+    }
+    return platform::FramedWindow::eventFilter(watched, event);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    platform::FramedWindow::resizeEvent(event);
+    RunGuarded([this] { FormResize(); });
+}
+
+void TMainForm::contextMenuEvent(QContextMenuEvent* event) {
+    const QPoint inClient = clientArea()->mapFrom(this, event->pos());
+    if (!clientArea()->rect().contains(inClient)) {
+        event->ignore();
+        return;
+    }
+    ui_.PopupMenu1->popup(event->globalPos());
+    event->accept();
+}
+
+} // namespace ui

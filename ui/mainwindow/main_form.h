@@ -1,0 +1,104 @@
+#pragma once
+
+#include "engine/game.h"
+#include "engine/game_view.h"
+#include "platform/frame/framed_window.h"
+#include "ui/mainwindow/application_hint.h"
+#include "ui/mainwindow/screen_cursors.h"
+#include "ui_MainForm.h"
+
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QLabel;
+
+namespace ui {
+
+class THelpForm;
+class PictureBox;
+
+// The card table: the game's one window. It owns the game for the life of the process, turns
+// clicks, menu commands and keys into the game's handlers and shows what the game tells it.
+class TMainForm : public platform::FramedWindow, public engine::GameView {
+    Q_OBJECT
+public:
+    // UTC milliseconds since midnight; seeds the shuffle. Tests pass their own.
+    using Clock = engine::UtcClock;
+
+    explicit TMainForm(QWidget* parent = nullptr);
+    explicit TMainForm(Clock clock, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The guide window that Help > Playing the game shows; set by the application entry
+    // once the guide exists. Without one the command does nothing.
+    void setHelpForm(THelpForm* helpForm) { helpForm_ = helpForm; }
+
+    engine::Game& game() { return game_; }
+    const Ui::MainForm& widgets() const { return ui_; }
+    const ScreenCursors& screenCursors() const { return screenCursors_; }
+    ApplicationHint& applicationHint() { return hint_; }
+    QSize recordedSize() const { return recordedSize_; }
+
+    // Event handlers, named as the layout names them.
+    void FormCreate();
+    void FormActivate();
+    void FormResize();
+    void FormMouseMove();
+    void ShowHint(const QString& hint);
+    void CarteClick(QObject* sender);
+    void Mazzo1Click();
+    void NuovoClick();
+    void PuntataClick();
+    void NClick(QAction* sender);
+    void Sommario1Click();
+    void About1Click();
+    void Esci1Click();
+
+    // View operations.
+    void ShowCard(int slot, int picture) override;
+    void ShowBack(int slot) override;
+    void ResetScores() override;
+    void LightScore(int result) override;
+    void SetModeColor(engine::TColor color) override;
+    void SetModeText(const std::string& text) override;
+    void SetStatusText(const std::string& text) override;
+    void SetCommandEnabled(engine::Command command, bool enabled) override;
+    void SetDeckCursor(engine::ScreenCursor cursor) override;
+    void SetBetBarText(const std::string& text) override;
+    void SetScoreBarText(const std::string& text) override;
+    void Beep(engine::BeepType type) override;
+    void AppMessageBox(const std::string& text, const std::string& caption) override;
+    engine::PromptAnswer AskText(const std::string& caption, const std::string& prompt,
+                                 const std::string& preset) override;
+
+    // The about line, also the status panel's hint.
+    static QString CreditNotice();
+    // What Quit says before the window closes.
+    static QString FarewellText();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void setUpLayout();
+    void connectHandlers();
+    PictureBox* slot(int number) const;
+    QLabel* scoreLine(int index) const;
+    // Runs a menu command only while both the item and the window take input.
+    void runCommand(QAction* action, const std::function<void()>& handler);
+
+    Ui::MainForm ui_;
+    engine::Game game_;
+    ScreenCursors screenCursors_;
+    ApplicationHint hint_;
+    THelpForm* helpForm_ = nullptr;
+    QSize recordedSize_;
+};
+
+} // namespace ui

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace ui {
+
+// An image control that owns its picture: the picture is centred in the control, can be
+// drawn on in place, and a left click released over the control is reported as clicked().
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    const QImage& picture() const { return picture_; }
+    // Takes a copy; the box and the source stay independent afterwards.
+    void setPicture(const QImage& picture);
+
+    // Draws source onto the box's own picture at (0, 0). A box without a picture first gets a
+    // blank one of its own size. A null source draws nothing.
+    void drawPicture(const QImage& source);
+
+    // The screen cursor id the box shows (0 = the default arrow).
+    int cursorId() const { return cursorId_; }
+    void setCursorId(int id, const QCursor& cursor);
+
+    QSize sizeHint() const override;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage picture_;
+    int cursorId_ = 0;
+    bool pressed_ = false;
+};
+
+} // namespace ui
