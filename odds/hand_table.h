@@ -1,0 +1,25 @@
+#pragma once
+
+#include "odds/hand_result.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace odds {
+
+// The result of every one of the 2,598,960 five-card hands, stored by the hand's colex index
+// (see combinatorics.h). Scored once per process: everything else reads it.
+class HandTable {
+public:
+    static const HandTable& instance();
+
+    HandResult at(std::uint32_t colex) const { return results_[colex]; }
+    const std::vector<HandResult>& results() const { return results_; }
+
+private:
+    HandTable();
+
+    std::vector<HandResult> results_;
+};
+
+} // namespace odds
