@@ -1,6 +1,7 @@
 #include "odds/fraction.h"
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 namespace odds {
@@ -67,7 +68,10 @@ Fraction::Fraction(Int128 numerator, Int128 denominator) {
     const UInt128 common = gcd(n, d);
     n /= common;
     d /= common;
-    numerator_ = negative ? -static_cast<Int128>(n) : static_cast<Int128>(n);
+    const UInt128 limit = static_cast<UInt128>(std::numeric_limits<Int128>::max());
+    if (d > limit || n > limit + (negative ? 1 : 0))
+        throw std::overflow_error("fraction does not fit in 128 bits");
+    numerator_ = static_cast<Int128>(negative ? UInt128{0} - n : n); // modular, so -2^127 fits
     denominator_ = static_cast<Int128>(d);
 }
 

@@ -12,7 +12,8 @@ std::string toString(Int128 value);
 // An exact ratio in lowest terms with a positive denominator.
 class Fraction {
 public:
-    // A zero denominator is refused with std::invalid_argument.
+    // A zero denominator is refused with std::invalid_argument, a result beyond 128 bits
+    // (only -2^127 / -1 and the like) with std::overflow_error.
     Fraction(Int128 numerator, Int128 denominator);
 
     Int128 numerator() const { return numerator_; }

@@ -60,7 +60,7 @@ PayTable parseTable(std::string_view text, const PayBasis* listBasis) {
     if (!listBasis)
         throw UsageError("say whether the ten pays are net (--net: the win on top of the "
                          "stake, a loss is -1) or gross (--gross: stake included)");
-    auto table = PayTable::make(std::string(text), *listBasis, pays);
+    auto table = PayTable::make("custom", *listBasis, pays);
     if (!table)
         throw UsageError("table " + quoted(text) + " has a pay out of range");
     return *table;
