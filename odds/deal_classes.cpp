@@ -6,9 +6,7 @@
 
 namespace odds {
 
-namespace {
-
-std::vector<DealClass> buildClasses() {
+std::vector<DealClass> buildDealClasses() {
     std::vector<DealClass> classes;
     HandIndices cards = {0, 1, 2, 3, 4};
     do {
@@ -36,10 +34,8 @@ std::vector<DealClass> buildClasses() {
     return classes;
 }
 
-} // namespace
-
 const std::vector<DealClass>& dealClasses() {
-    static const std::vector<DealClass> classes = buildClasses();
+    static const std::vector<DealClass> classes = buildDealClasses();
     return classes;
 }
 

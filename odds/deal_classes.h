@@ -15,6 +15,9 @@ struct DealClass {
     std::uint32_t weight = 0;
 };
 
+std::vector<DealClass> buildDealClasses();
+
+// Built once per process.
 const std::vector<DealClass>& dealClasses();
 
 } // namespace odds

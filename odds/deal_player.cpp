@@ -8,8 +8,9 @@
 
 namespace odds {
 
-DealPlayer::DealPlayer(const PerResult<std::int64_t>& grossPays)
-    : gross_(grossPays), results_(HandTable::instance()), subsets_(SubsetCounts::instance()) {}
+DealPlayer::DealPlayer(const PerResult<std::int64_t>& grossPays, const HandTable& hands,
+                       const SubsetCounts& subsets)
+    : gross_(grossPays), results_(hands), subsets_(subsets) {}
 
 HoldScore DealPlayer::bestHold(const HandIndices& ascending) {
     dealt_ = results_.at(colexIndex(ascending));

@@ -17,7 +17,8 @@ class SubsetCounts;
 // One player serves one thread.
 class DealPlayer {
 public:
-    explicit DealPlayer(const PerResult<std::int64_t>& grossPays);
+    DealPlayer(const PerResult<std::int64_t>& grossPays, const HandTable& hands,
+               const SubsetCounts& subsets);
 
     // The best hold of five ascending card indices, its mask over those positions; value and
     // counts are scaled to kDrawWeight outcomes.

@@ -11,14 +11,15 @@ namespace odds {
 // (see combinatorics.h). Scored once per process: everything else reads it.
 class HandTable {
 public:
+    // Scores all hands; instance() shares one table per process.
+    HandTable();
+
     static const HandTable& instance();
 
     HandResult at(std::uint32_t colex) const { return results_[colex]; }
     const std::vector<HandResult>& results() const { return results_; }
 
 private:
-    HandTable();
-
     std::vector<HandResult> results_;
 };
 

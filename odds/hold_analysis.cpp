@@ -25,9 +25,13 @@ std::array<PerResult<std::uint32_t>, kHoldCount> countHolds(const Hand& hand) {
     for (std::size_t slot = 0; slot < hand.size(); ++slot)
         slotBit[static_cast<std::size_t>(indexOf(hand[slot]))] = 1u << slot;
 
-    // Padded rows turn the (hold, result) address into a shift.
+    // Padded rows turn the (hold, result) address into a shift. Most hands land on the same
+    // few counters, so neighbouring hands count into separate banks rather than wait for
+    // each other's increments.
     constexpr unsigned kRow = 16;
-    std::array<std::uint32_t, kHoldCount * kRow> tally{};
+    constexpr unsigned kBank = kHoldCount * kRow;
+    constexpr unsigned kBanks = 4;
+    std::array<std::uint32_t, kBank * kBanks> tally{};
     const HandResult* result = HandTable::instance().results().data();
     for (int c4 = 4; c4 < kDeckSize; ++c4) {
         const unsigned m4 = slotBit[static_cast<std::size_t>(c4)];
@@ -39,7 +43,8 @@ std::array<PerResult<std::uint32_t>, kHoldCount> countHolds(const Hand& hand) {
                     const unsigned m1 = m2 | slotBit[static_cast<std::size_t>(c1)];
                     for (int c0 = 0; c0 < c1; ++c0) {
                         const unsigned hold = m1 | slotBit[static_cast<std::size_t>(c0)];
-                        ++tally[hold * kRow + static_cast<unsigned>(*result++)];
+                        const unsigned bank = static_cast<unsigned>(c0) % kBanks * kBank;
+                        ++tally[bank + hold * kRow + static_cast<unsigned>(*result++)];
                     }
                 }
             }
@@ -49,8 +54,9 @@ std::array<PerResult<std::uint32_t>, kHoldCount> countHolds(const Hand& hand) {
     std::array<PerResult<std::uint32_t>, kHoldCount> counts{};
     for (unsigned hold = 0; hold < kHoldCount; ++hold)
         for (int r = 0; r < kResultCount; ++r)
-            counts[hold][static_cast<std::size_t>(r)] =
-                tally[hold * kRow + static_cast<unsigned>(resultAt(r))];
+            for (unsigned bank = 0; bank < kBanks; ++bank)
+                counts[hold][static_cast<std::size_t>(r)] +=
+                    tally[bank * kBank + hold * kRow + static_cast<unsigned>(resultAt(r))];
     return counts;
 }
 

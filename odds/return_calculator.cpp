@@ -1,23 +1,25 @@
 #include "odds/return_calculator.h"
 
-#include "odds/combinatorics.h"
-#include "odds/deal_classes.h"
 #include "odds/deal_player.h"
 #include "odds/hand_table.h"
 #include "odds/subset_counts.h"
 
 #include <algorithm>
-#include <array>
 #include <atomic>
 #include <thread>
-#include <vector>
 
 namespace odds {
 
 namespace {
 
-// Share of the progress bar given to building the shared tables.
+// Share of the progress given to building the shared tables on first use.
 constexpr double kTableShare = 0.5;
+
+constexpr int kMaxThreads = 64;
+
+// Deal classes handed out at a time: large enough to keep the workers' traffic small,
+// small enough for a smooth progress line.
+constexpr std::size_t kChunk = 4096;
 
 } // namespace
 
@@ -26,56 +28,65 @@ Fraction ReturnReport::probability(HandResult result) const {
             static_cast<Int128>(total)};
 }
 
-ReturnReport computeReturn(const PayTable& table, const Progress& progress, int threads) {
-    const auto report = [&](double share) {
-        if (progress)
-            progress(share);
-    };
-    report(0.0);
-    HandTable::instance();
-    const std::vector<DealClass>& classes = dealClasses();
-    SubsetCounts::instance();
-    report(kTableShare);
+ReturnCalculator::ReturnCalculator(const HandTable& hands, const SubsetCounts& subsets,
+                                   const std::vector<DealClass>& classes)
+    : hands_(hands), subsets_(subsets), classes_(classes) {}
 
+ReturnReport ReturnCalculator::compute(const PayTable& table, const Progress& progress,
+                                       int threads) const {
     const PerResult<std::int64_t> gross = table.grossPays();
-    const std::size_t workers = static_cast<std::size_t>(std::clamp(threads, 1, 64));
+    const auto workers = static_cast<std::size_t>(std::clamp(threads, 1, kMaxThreads));
     std::vector<PerResult<std::uint64_t>> partial(workers);
+    const std::size_t chunks = (classes_.size() + kChunk - 1) / kChunk;
     std::atomic<std::size_t> nextChunk{0};
-    constexpr std::size_t kChunk = 4096;
-    const std::size_t chunks = (classes.size() + kChunk - 1) / kChunk;
     std::atomic<std::size_t> chunksDone{0};
 
     const auto work = [&](std::size_t worker) {
-        DealPlayer player(gross);
+        DealPlayer player(gross, hands_, subsets_);
+        PerResult<std::uint64_t>& totals = partial[worker];
         for (std::size_t chunk = nextChunk++; chunk < chunks; chunk = nextChunk++) {
-            const std::size_t end = std::min(classes.size(), (chunk + 1) * kChunk);
+            const std::size_t end = std::min(classes_.size(), (chunk + 1) * kChunk);
             for (std::size_t i = chunk * kChunk; i < end; ++i) {
-                const HoldScore best = player.bestHold(classes[i].cards);
-                for (std::size_t r = 0; r < best.scaledCounts.size(); ++r)
-                    partial[worker][r] += std::uint64_t{best.scaledCounts[r]} * classes[i].weight;
+                const HoldScore best = player.bestHold(classes_[i].cards);
+                for (std::size_t r = 0; r < totals.size(); ++r)
+                    totals[r] += std::uint64_t{best.scaledCounts[r]} * classes_[i].weight;
             }
-            ++chunksDone;
-            if (worker == 0)
-                report(kTableShare + (1.0 - kTableShare) * static_cast<double>(chunksDone) /
-                                         static_cast<double>(chunks));
+            const std::size_t done = ++chunksDone;
+            if (worker == 0 && progress)
+                progress(static_cast<double>(done) / static_cast<double>(chunks));
         }
     };
-    std::vector<std::jthread> helpers;
-    for (std::size_t worker = 1; worker < workers; ++worker)
-        helpers.emplace_back(work, worker);
-    work(0);
-    helpers.clear(); // joins
+    {
+        std::vector<std::jthread> helpers;
+        for (std::size_t worker = 1; worker < workers; ++worker)
+            helpers.emplace_back(work, worker);
+        work(0);
+    } // the helpers join here
 
     ReturnReport result;
-    for (const auto& counts : partial)
-        for (std::size_t r = 0; r < counts.size(); ++r)
-            result.weighted[r] += counts[r];
+    for (const auto& totals : partial)
+        for (std::size_t r = 0; r < totals.size(); ++r)
+            result.weighted[r] += totals[r];
     for (std::size_t r = 0; r < result.weighted.size(); ++r) {
         result.total += result.weighted[r];
         result.grossTotal += static_cast<Int128>(gross[r]) * result.weighted[r];
     }
-    report(1.0);
+    if (progress)
+        progress(1.0);
     return result;
+}
+
+ReturnReport computeReturn(const PayTable& table, const Progress& progress, int threads) {
+    if (progress)
+        progress(0.0);
+    const HandTable& hands = HandTable::instance();
+    const std::vector<DealClass>& classes = dealClasses();
+    const SubsetCounts& subsets = SubsetCounts::instance();
+    const Progress rest = [&](double share) {
+        if (progress)
+            progress(kTableShare + (1.0 - kTableShare) * share);
+    };
+    return ReturnCalculator(hands, subsets, classes).compute(table, rest, threads);
 }
 
 } // namespace odds

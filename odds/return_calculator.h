@@ -1,13 +1,18 @@
 #pragma once
 
+#include "odds/deal_classes.h"
 #include "odds/fraction.h"
 #include "odds/hand_result.h"
 #include "odds/pay_table.h"
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace odds {
+
+class HandTable;
+class SubsetCounts;
 
 // Every deal played by its best hold. A final hand reached by drawing k cards counts
 // kDrawWeight / C(47, k) times, so each deal contributes kDrawWeight weighted outcomes and
@@ -26,7 +31,25 @@ struct ReturnReport {
 // Called with the share of the work done so far, 0..1, from the calling thread.
 using Progress = std::function<void(double)>;
 
-// Exact, over all deals. `threads` workers (at least one) share the deal classes.
+// Plays all deal classes over tables built beforehand; the tables are only read, so one
+// calculator serves any number of pay tables.
+class ReturnCalculator {
+public:
+    ReturnCalculator(const HandTable& hands, const SubsetCounts& subsets,
+                     const std::vector<DealClass>& classes);
+
+    // `threads` workers (1..64) share the deal classes.
+    ReturnReport compute(const PayTable& table, const Progress& progress = {},
+                         int threads = 1) const;
+
+private:
+    const HandTable& hands_;
+    const SubsetCounts& subsets_;
+    const std::vector<DealClass>& classes_;
+};
+
+// Exact, over all deals, with the tables shared by the process (built on first use, which
+// the first part of the progress covers).
 ReturnReport computeReturn(const PayTable& table, const Progress& progress = {}, int threads = 1);
 
 } // namespace odds

@@ -20,16 +20,16 @@ std::uint32_t indexWithout(const int* ascending, int size, int skip) {
 } // namespace
 
 const SubsetCounts& SubsetCounts::instance() {
-    static const SubsetCounts counts;
+    static const SubsetCounts counts(HandTable::instance());
     return counts;
 }
 
-SubsetCounts::SubsetCounts() {
+SubsetCounts::SubsetCounts(const HandTable& hands) {
     for (int size = 0; size <= kMaxSize; ++size)
         levels_[static_cast<std::size_t>(size)].assign(
             std::size_t{Binomials::choose(kDeckSize, size)} * kResultCount, 0);
 
-    const auto& results = HandTable::instance().results();
+    const auto& results = hands.results();
     std::vector<std::uint32_t>& fours = levels_[kMaxSize];
     std::array<int, kHandSize> hand = {0, 1, 2, 3, 4};
     std::uint32_t colex = 0;

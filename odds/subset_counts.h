@@ -8,6 +8,8 @@
 
 namespace odds {
 
+class HandTable;
+
 // For every set of 0..4 cards, how many five-card hands of the whole deck contain it, by
 // result. Built once from the scored hands; no pay table enters it. Four-card sets come from
 // the hands themselves, each smaller size from the size above, since a hand containing a
@@ -16,6 +18,9 @@ class SubsetCounts {
 public:
     static constexpr int kMaxSize = 4;
 
+    explicit SubsetCounts(const HandTable& hands);
+
+    // Shared, built from HandTable::instance().
     static const SubsetCounts& instance();
 
     // The counts for the set of the given size at the given colex position.
@@ -24,8 +29,6 @@ public:
     }
 
 private:
-    SubsetCounts();
-
     std::array<std::vector<std::uint32_t>, kMaxSize + 1> levels_;
 };
 

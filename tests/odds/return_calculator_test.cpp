@@ -1,7 +1,9 @@
 #include "odds/combinatorics.h"
 #include "odds/deal_player.h"
+#include "odds/hand_table.h"
 #include "odds/hold_analysis.h"
 #include "odds/return_calculator.h"
+#include "odds/subset_counts.h"
 #include "test_hands.h"
 
 #include <gtest/gtest.h>
@@ -80,7 +82,8 @@ TEST(DealPlayer, AgreesWithThePerHandAnalysis) {
     for (int i = 0; i < 5; ++i)
         hands.push_back(deals.next());
     for (const PayTable& table : tables) {
-        odds::DealPlayer player(table.grossPays());
+        odds::DealPlayer player(table.grossPays(), odds::HandTable::instance(),
+                                odds::SubsetCounts::instance());
         for (const odds::Hand& hand : hands) {
             const odds::HoldOutcome best = odds::analyseHand(hand, table).best();
             odds::HandIndices ascending{};
