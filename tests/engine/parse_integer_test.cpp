@@ -8,36 +8,47 @@
 using engine::EConvertError;
 using engine::ParseInteger;
 
-TEST(ParseInteger, AcceptsDecimalAndHexForms)
-{
+TEST(ParseInteger, AcceptsDecimalAndHexForms) {
     const struct {
         const char* text;
         std::int32_t value;
     } cases[] = {
-        {"7", 7},          {" 7", 7},          {"   7", 7},     {"+7", 7},
-        {"-3", -3},        {"007", 7},         {"$A", 10},     {"$a", 10},
-        {"$b", 11},        {"0", 0},           {"-0", 0},      {"$0", 0},
-        {"2147483647", 2147483647},            {"-2147483648", INT32_MIN},
-        {"$FFFFFFFF", -1}, {"$80000000", INT32_MIN},           {"$7fffffff", INT32_MAX},
-        {"0000000000002147483647", INT32_MAX}, {" $10", 16},
+        {"7", 7},
+        {" 7", 7},
+        {"   7", 7},
+        {"+7", 7},
+        {"-3", -3},
+        {"007", 7},
+        {"$A", 10},
+        {"$a", 10},
+        {"$b", 11},
+        {"0", 0},
+        {"-0", 0},
+        {"$0", 0},
+        {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN},
+        {"$FFFFFFFF", -1},
+        {"$80000000", INT32_MIN},
+        {"$7fffffff", INT32_MAX},
+        {"0000000000002147483647", INT32_MAX},
+        {" $10", 16},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseInteger(c.text), c.value) << "text: '" << c.text << "'";
 }
 
-TEST(ParseInteger, RejectsEverythingElse)
-{
+TEST(ParseInteger, RejectsEverythingElse) {
     const char* rejected[] = {
-        "",     " ",      "7 ",  "\t7",  "-$A", "$",     "0x10",      "1e3",        "1.0",
-        "+-1",  "--1",    "+",   "-",    "1,000", "abc", "2147483648", "-2147483649", "$100000000",
-        "$G",   "$ 1",    "7a",  "99999999999",
+        "",     " ",     "7 ",  "\t7",         "-$A",         "$",
+        "0x10", "1e3",   "1.0", "+-1",         "--1",         "+",
+        "-",    "1,000", "abc", "2147483648",  "-2147483649", "$100000000",
+        "$G",   "$ 1",   "7a",  "99999999999",
     };
     for (const char* text : rejected)
         EXPECT_THROW(ParseInteger(text), EConvertError) << "text: '" << text << "'";
 }
 
-TEST(ParseInteger, MessageQuotesTheWholeTextAsEntered)
-{
+TEST(ParseInteger, MessageQuotesTheWholeTextAsEntered) {
     const auto messageFor = [](const std::string& text) {
         try {
             ParseInteger(text);

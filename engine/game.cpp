@@ -1,0 +1,241 @@
+#include "game.h"
+
+#include "hand_evaluator.h"
+#include "parse_integer.h"
+#include "random_below.h"
+
+#include <utility>
+
+namespace engine {
+
+namespace {
+
+constexpr std::array<std::int32_t, kResultCount + 1> kPayTable{0,  -1, 2,   3,   5,  10,
+                                                               20, 50, 100, 200, 500};
+constexpr int kShufflePasses = 10;
+
+const std::string kDealPrompt = "Click on the deck to deal";
+const std::string kDrawPrompt = "Click on the deck to draw";
+const std::string kBoxCaption = "Vandolin";
+const std::string kGameOverText = "G A M E   O V E R ! ! !";
+const std::string kWinnerText = "HAVE A WINNER!";
+
+} // namespace
+
+Game::Game(GameView& view, UtcClock clock) : view_(view), clock_(std::move(clock)) {
+    if (!clock_)
+        clock_ = SystemUtcMilliseconds;
+}
+
+// --- deck and generator -------------------------------------------------------------------
+
+void Game::ResetDeck() {
+    for (int i = 1; i <= kDeckSize; ++i)
+        Deck[i] = i;
+    Change.fill(0);
+}
+
+void Game::ShuffleDeck() {
+    SeedFromClock();
+    for (int pass = 0; pass < kShufflePasses; ++pass) {
+        for (int p = 1; p <= kDeckSize; ++p) {
+            // The partner is drawn from 1..51 only; the last card still moves when p is 52.
+            const int j = static_cast<int>(RandomBelow(kDeckSize - 1)) + 1;
+            std::swap(Deck[p], Deck[j]);
+        }
+    }
+    DeckPos = 1;
+}
+
+CardCode Game::NextCard() {
+    if (DeckPos < 1 || DeckPos > kDeckSize) // only reachable by setting DeckPos from outside
+        DeckPos = 1;
+    const CardCode c = Deck[DeckPos];
+    ++DeckPos;
+    if (DeckPos > kDeckSize)
+        DeckPos = 1;
+    return c;
+}
+
+std::uint32_t Game::RandomBelow(std::uint32_t n) {
+    return engine::RandomBelow(RandomState, n);
+}
+
+void Game::SeedFromClock() {
+    RandomState = clock_();
+}
+
+int Game::EvaluateHand() const {
+    return EvaluateCards({Hand[1], Hand[2], Hand[3], Hand[4], Hand[5]});
+}
+
+// --- handlers -----------------------------------------------------------------------------
+
+void Game::FormCreate() {
+    Bet = kStartingBet;
+    Cash = kStartingCash;
+    Change.fill(0);
+    Hand.fill(0);
+    Deck.fill(0);
+    PayTable = kPayTable;
+    RoundState = Round::Deal;
+    ShowEmptySlots();
+    DeckPos = 1;
+}
+
+void Game::Mazzo1Click() {
+    switch (RoundState) {
+    case Round::Deal:
+        Deal();
+        break;
+    case Round::Draw:
+        Draw();
+        break;
+    }
+}
+
+void Game::Deal() {
+    for (int slot = 1; slot <= kHandSize; ++slot)
+        view_.ShowBack(slot);
+    view_.ResetScores();
+    ResetDeck();
+    ShuffleDeck();
+    for (int slot = 1; slot <= kHandSize; ++slot) {
+        Hand[slot] = NextCard();
+        view_.ShowCard(slot, Hand[slot]);
+    }
+    // The dealt hand's pay line lights at once; money moves only at the draw.
+    view_.LightScore(EvaluateHand());
+    SetCommandsEnabled(false);
+    SetMode(clLime, "DRAW");
+    view_.SetStatusText(kDrawPrompt);
+    view_.SetDeckCursor(ScreenCursor::ChangeCursor);
+    RoundState = Round::Draw;
+}
+
+void Game::Draw() {
+    for (int slot = 1; slot <= kHandSize; ++slot) {
+        if (Change[slot] == 1) {
+            Hand[slot] = NextCard();
+            view_.ShowCard(slot, Hand[slot]);
+        }
+    }
+    const int result = EvaluateHand();
+    view_.LightScore(result);
+    if (result == Nothing)
+        view_.Beep(BeepType::Exclamation);
+    else if (result >= JacksOrBetter)
+        view_.Beep(BeepType::Ok);
+
+    Cash = Settle(Cash, PayTable[result], Bet);
+    view_.SetScoreBarText(MoneyText(Cash));
+
+    ResetDeck();
+    SetCommandsEnabled(true);
+    SetMode(clYellow, "DEAL");
+    view_.SetStatusText(kDealPrompt);
+    view_.SetDeckCursor(ScreenCursor::HandCursor);
+    RoundState = Round::Deal;
+
+    // The boxes open over a table that already shows the settled bankroll and the next deal.
+    EndOfGameTests();
+}
+
+void Game::EndOfGameTests() {
+    if (Cash <= 0) {
+        view_.AppMessageBox(kGameOverText, kBoxCaption);
+        ResetAfterEndOfGame();
+    }
+    if (Cash > kWinningLine) {
+        view_.AppMessageBox(kWinnerText, kBoxCaption);
+        ResetAfterEndOfGame();
+    }
+}
+
+void Game::ResetAfterEndOfGame() {
+    Cash = kStartingCash;
+    Bet = kStartingBet;
+    view_.SetBetBarText(MoneyText(Bet));
+    view_.SetScoreBarText(MoneyText(Cash));
+    ShowEmptySlots();
+}
+
+void Game::CarteClick(std::string_view senderName) {
+    int slot = 0;
+    for (int i = 1; i <= kHandSize && slot == 0; ++i) {
+        if (senderName == SlotNames[i])
+            slot = i;
+    }
+    if (slot == 0 || RoundState != Round::Draw)
+        return;
+
+    if (Change[slot] == 0) {
+        view_.ShowBack(slot);
+        Change[slot] = 1;
+    } else if (Change[slot] == 1) {
+        view_.ShowCard(slot, Hand[slot]);
+        Change[slot] = 0;
+    }
+}
+
+void Game::NClick() {
+    // The window has already put the new back on the deck; marked cards follow it.
+    for (int slot = 1; slot <= kHandSize; ++slot) {
+        if (Change[slot] == 1)
+            view_.ShowBack(slot);
+    }
+}
+
+void Game::NuovoClick() {
+    // The window disables New during a round; refusing it here too keeps a round's stake fixed.
+    if (RoundState != Round::Deal)
+        return;
+    Bet = kStartingBet;
+    Cash = kStartingCash;
+    view_.SetBetBarText(MoneyText(Bet));
+    view_.SetScoreBarText(MoneyText(Cash));
+    SetMode(clRed, "&Start");
+    ShowEmptySlots();
+    DeckPos = 1;
+}
+
+void Game::PuntataClick() {
+    if (RoundState != Round::Deal) // as for New: the bet of a running round cannot change
+        return;
+    const PromptAnswer answer = view_.AskText("Change your bet", "max value = 10: ", "1");
+    if (!answer.confirmed) // a cancelled prompt keeps the bet the player had
+        return;
+    // A text that is no number throws out of here, leaving Bet and the panel as they were.
+    const std::int32_t entered = ParseInteger(answer.text);
+    Bet = AcceptedBet(entered);
+    view_.SetBetBarText(MoneyText(Bet));
+}
+
+void Game::FormActivate() {
+    view_.SetBetBarText(MoneyText(Bet));
+    view_.SetScoreBarText(MoneyText(Cash));
+}
+
+void Game::FormMouseMove() {
+    view_.SetStatusText(RoundState == Round::Deal ? kDealPrompt : kDrawPrompt);
+}
+
+// --- helpers ------------------------------------------------------------------------------
+
+void Game::SetCommandsEnabled(bool enabled) {
+    for (const Command command :
+         {Command::Puntata1, Command::Puntata2, Command::Nuovo1, Command::Nuovo2})
+        view_.SetCommandEnabled(command, enabled);
+}
+
+void Game::SetMode(TColor color, const std::string& text) {
+    view_.SetModeColor(color);
+    view_.SetModeText(text);
+}
+
+void Game::ShowEmptySlots() {
+    for (int slot = 1; slot <= kHandSize; ++slot)
+        view_.ShowCard(slot, kEmptySlotPicture);
+}
+
+} // namespace engine
