@@ -50,14 +50,6 @@ TEST(Combinatorics, ColexStepsVisitEveryHandInIndexOrder) {
     EXPECT_EQ(cards, last);
 }
 
-TEST(Combinatorics, DrawWeightsEqualiseEveryHold) {
-    for (int drawn = 0; drawn <= odds::kHandSize; ++drawn)
-        EXPECT_EQ(std::uint64_t{odds::drawWeight(drawn)} *
-                      odds::Binomials::choose(odds::kUnseenCards, drawn),
-                  odds::kDrawWeight)
-            << drawn;
-}
-
 TEST(Fraction, KeepsLowestTermsAndThePositiveDenominator) {
     EXPECT_EQ(Fraction(6, 4).text(), "3/2");
     EXPECT_EQ(Fraction(-6, 4).text(), "-3/2");

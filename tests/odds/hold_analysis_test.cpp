@@ -145,16 +145,6 @@ TEST(HoldAnalysis, ValuesHoldsInTheTablesOwnTerms) {
               odds::Fraction(500 + 8 * 20 + 3 * 10 + 12 * 2 - 23, 47));
 }
 
-TEST(HoldAnalysis, SlotOrderOnlyRenamesTheHolds) {
-    Hand hand = handOf("9H TH JH 2C 2S");
-    const auto reference = odds::analyseHand(hand, PayTable::jacksOrBetter96());
-    std::rotate(hand.begin(), hand.begin() + 2, hand.end());
-    const auto rotated = odds::analyseHand(hand, PayTable::jacksOrBetter96());
-    for (std::size_t i = 0; i < reference.holds.size(); ++i)
-        EXPECT_EQ(reference.holds[i].grossValue(), rotated.holds[i].grossValue()) << i;
-    EXPECT_EQ(odds::countHolds(hand)[0], odds::countHolds(reference.hand)[0]);
-}
-
 TEST(HoldAnalysis, RefusesAnInvalidHand) {
     EXPECT_THROW(odds::countHolds({1, 2, 3, 4, 4}), std::invalid_argument);
     EXPECT_THROW(odds::analyseHand({1, 2, 3, 4, 60}, PayTable::game()), std::invalid_argument);
