@@ -8,7 +8,7 @@
 namespace odds {
 
 // The result of every one of the 2,598,960 five-card hands, stored by the hand's colex index
-// (see combinatorics.h). Scored once per process: everything else reads it.
+// (see combinatorics.h). Everything else reads these scores instead of classifying again.
 class HandTable {
 public:
     // Scores all hands; instance() shares one table per process.

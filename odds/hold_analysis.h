@@ -37,7 +37,8 @@ struct HandAnalysis {
 // hand is five distinct cards 1..52.
 std::array<PerResult<std::uint32_t>, kHoldCount> countHolds(const Hand& hand);
 
-// Values every hold under the pay table and ranks them (see hold_order.h).
+// Values every hold under the pay table and ranks them (see hold_order.h). Throws like
+// countHolds.
 HandAnalysis analyseHand(const Hand& hand, const PayTable& table);
 
 } // namespace odds
