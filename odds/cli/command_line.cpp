@@ -1,0 +1,148 @@
+#include "odds/cli/command_line.h"
+
+#include "odds/card_text.h"
+#include "odds/cli/usage_error.h"
+
+#include <charconv>
+#include <optional>
+
+namespace odds::cli {
+
+namespace {
+
+std::vector<std::string_view> split(std::string_view text, std::string_view separators) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find_first_of(separators, start), text.size());
+        parts.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
+}
+
+std::string quoted(std::string_view text) {
+    return "'" + std::string(text) + "'";
+}
+
+std::int64_t parsePay(std::string_view text) {
+    std::int64_t value = 0;
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (!text.empty() && text.front() == '+')
+        ++first;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (text.empty() || error == std::errc::invalid_argument || end != last || first == last)
+        throw UsageError("pay " + quoted(text) + " is not a whole number");
+    if (error == std::errc::result_out_of_range || value > PayTable::kMaxPay ||
+        value < -PayTable::kMaxPay)
+        throw UsageError("pay " + quoted(text) + " is out of range (at most " +
+                         std::to_string(PayTable::kMaxPay) + " either way)");
+    return value;
+}
+
+} // namespace
+
+PayTable parseTable(std::string_view text, const PayBasis* listBasis) {
+    if (text == "game" || text == "9/6") {
+        if (listBasis)
+            throw UsageError("--net and --gross go only with a table given as ten pays; " +
+                             quoted(text) + " has its own");
+        return text == "game" ? PayTable::game() : PayTable::jacksOrBetter96();
+    }
+    const auto parts = split(text, ",");
+    if (parts.size() != kResultCount)
+        throw UsageError("table " + quoted(text) +
+                         " is neither 'game', '9/6' nor ten comma-separated pays");
+    PerResult<std::int64_t> pays{};
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        pays[i] = parsePay(parts[i]);
+    if (!listBasis)
+        throw UsageError("say whether the ten pays are net (--net: the win on top of the "
+                         "stake, a loss is -1) or gross (--gross: stake included)");
+    auto table = PayTable::make("custom", *listBasis, pays);
+    if (!table)
+        throw UsageError("table " + quoted(text) + " has a pay out of range");
+    return *table;
+}
+
+Hand parseHand(const std::vector<std::string>& words) {
+    std::vector<CardCode> cards;
+    for (const std::string& word : words)
+        for (std::string_view name : split(word, " ,\t")) {
+            if (name.empty())
+                continue;
+            const auto card = parseCard(name);
+            if (!card)
+                throw UsageError(quoted(name) + " is not a card: a rank A 2-9 T J Q K, then a "
+                                                "suit C D H S, as in AS or 7h");
+            for (CardCode earlier : cards)
+                if (earlier == *card)
+                    throw UsageError(cardName(*card) + " is given twice");
+            cards.push_back(*card);
+        }
+    if (cards.size() != kHandSize)
+        throw UsageError("a hand is five cards; " + std::to_string(cards.size()) +
+                         (cards.size() == 1 ? " was" : " were") + " given");
+    Hand hand{};
+    std::copy(cards.begin(), cards.end(), hand.begin());
+    return hand;
+}
+
+CommandLine parseCommandLine(const std::vector<std::string>& args) {
+    CommandLine line;
+    if (args.empty())
+        throw UsageError("say what to compute: hold or return");
+    for (const std::string& arg : args)
+        if (arg == "--help" || arg == "-h" || arg == "help")
+            return line;
+
+    const std::string& command = args.front();
+    if (command == "hold")
+        line.action = Action::Hold;
+    else if (command == "return")
+        line.action = Action::Return;
+    else
+        throw UsageError("unknown command " + quoted(command) +
+                         "; the commands are hold and "
+                         "return");
+
+    std::optional<std::string> tableText;
+    std::optional<PayBasis> basis;
+    std::vector<std::string> positional;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--table" || arg.starts_with("--table=")) {
+            if (tableText)
+                throw UsageError("--table is given twice");
+            if (arg == "--table") {
+                if (i + 1 >= args.size())
+                    throw UsageError("--table needs a table: game, 9/6 or ten pays");
+                tableText = args[++i];
+            } else {
+                tableText = arg.substr(std::string_view("--table=").size());
+            }
+        } else if (arg == "--net" || arg == "--gross") {
+            const PayBasis given = arg == "--net" ? PayBasis::Net : PayBasis::Gross;
+            if (basis && *basis != given)
+                throw UsageError("--net and --gross exclude each other");
+            basis = given;
+        } else if (arg.starts_with("-")) {
+            throw UsageError("unknown option " + quoted(arg));
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (tableText)
+        line.table = parseTable(*tableText, basis ? &*basis : nullptr);
+    else if (basis)
+        throw UsageError("--net and --gross go only with a table given as ten pays");
+
+    if (line.action == Action::Hold)
+        line.hand = parseHand(positional);
+    else if (!positional.empty())
+        throw UsageError("return takes no cards or other words: " + quoted(positional.front()));
+    return line;
+}
+
+} // namespace odds::cli

@@ -1,0 +1,97 @@
+#include "odds/cli/odds_command.h"
+
+#include "odds/cli/command_line.h"
+#include "odds/cli/progress_meter.h"
+#include "odds/cli/reports.h"
+#include "odds/cli/usage_error.h"
+#include "odds/hold_analysis.h"
+#include "odds/return_calculator.h"
+
+#include <algorithm>
+#include <exception>
+#include <ostream>
+#include <thread>
+
+namespace odds::cli {
+
+namespace {
+
+constexpr std::string_view kProgram = "vandolin-odds";
+
+// The return runs on both cores when there are two; more would only wait for them.
+constexpr unsigned kMaxThreads = 2;
+
+int workerCount() {
+    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, kMaxThreads));
+}
+
+} // namespace
+
+std::string helpText() {
+    return R"(Usage: vandolin-odds hold [--table TABLE] CARD CARD CARD CARD CARD
+       vandolin-odds return [--table TABLE]
+       vandolin-odds --help
+
+Exact video-poker odds for one draw, counted over every possible card, never sampled.
+
+  hold     Values each of the 32 ways to keep the five dealt cards, counting every
+           replacement from the 47 unseen cards. Prints the holds best first with
+           their expected values, then the final results of the best hold.
+  return   Plays every one of the 2,598,960 deals by its best hold and prints the
+           return of the pay table (an exact fraction and its decimal) and the
+           chance of each final result.
+
+Cards: a rank A 2 3 4 5 6 7 8 9 T J Q K (10 also works) and a suit C D H S, in
+either case, for example: vandolin-odds hold AS KS QS JS 2D
+
+Tables (--table TABLE, default game):
+  game        the game's own table, net: -1 2 3 5 10 20 50 100 200 500
+  9/6         9/6 jacks or better, gross: 0 1 2 3 4 6 9 25 50 800
+  v0,...,v9   ten whole pays for nothing, jacks or better, two pair, three of a
+              kind, straight, flush, full house, four of a kind, straight flush and
+              royal flush, followed by --net or --gross:
+                --net    each pay is the win on top of the returned stake (a loss is -1)
+                --gross  each pay is the whole payout for a stake of one, stake included
+              for example: --table 0,1,2,3,4,6,9,25,50,800 --gross
+
+Expected values are in the table's own terms. The return is the payout per unit
+staked, stake included: 1 + the expected value for a net table, the expected value
+for a gross table. Holds worth exactly the same are ranked by their chance of the
+better results, then by fewer cards kept.
+
+Exit status: 0 when done, 2 for a malformed command line, card or table.
+)";
+}
+
+ExitStatus runOddsCommand(const std::vector<std::string>& args, std::ostream& out,
+                          std::ostream& err) {
+    try {
+        const CommandLine line = parseCommandLine(args);
+        switch (line.action) {
+        case Action::Help:
+            out << helpText();
+            break;
+        case Action::Hold:
+            printHoldReport(out, analyseHand(line.hand, line.table), line.table);
+            break;
+        case Action::Return: {
+            ProgressMeter meter(err, "Playing every deal");
+            const ReturnReport report = computeReturn(
+                line.table, [&](double share) { meter.update(share); }, workerCount());
+            meter.finish();
+            printReturnReport(out, report, line.table);
+            break;
+        }
+        }
+        out.flush();
+        return ExitStatus::Success;
+    } catch (const UsageError& error) {
+        err << kProgram << ": " << error.what() << "\nTry '" << kProgram << " --help'.\n";
+        return ExitStatus::Usage;
+    } catch (const std::exception& error) {
+        err << kProgram << ": " << error.what() << '\n';
+        return ExitStatus::Failure;
+    }
+}
+
+} // namespace odds::cli
