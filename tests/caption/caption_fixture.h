@@ -5,6 +5,7 @@
 #include "platform/frame/framed_window.h"
 #include "platform/frame/system_settings.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QRegion>
