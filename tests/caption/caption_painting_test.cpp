@@ -3,8 +3,11 @@
 #include "caption/title_bar_painter.h"
 
 #include <QBackingStore>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace caption;
 using namespace captiontest;
@@ -37,7 +40,12 @@ protected:
         return TitleBarPainter(p).MeasureTitleText(item);
     }
 
-    static QRect textArea(const TitleRect& c) { return QRect(c.left, c.top + 1, c.width(), c.height() - 2); }
+    // Where the texts go: right of the icon (c.left + 2 .. c.left + 17), whose magenta would
+    // pass for red.
+    static QRect textArea(const TitleRect& c)
+    {
+        return QRect(c.left + 18, c.top + 1, c.width() - 18, c.height() - 2);
+    }
 };
 
 } // namespace
@@ -172,11 +180,13 @@ TEST_F(CaptionPaintingTest, InactiveStateByEnabledSetting)
 
 TEST_F(CaptionPaintingTest, ActivationRepaintsTheWindowAtOnce)
 {
+    // Hooked before the caption, the probe sees what the caption passes on.
+    FrameProbe probe(*window);
     TGradientCaption* c = makeCaption();
     c->SetEnabled(geWhenActive);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    FrameProbe probe(*window);
+    probe.paints = 0;
     auto* surface = dynamic_cast<QImage*>(window->backingStore()->paintDevice());
     ASSERT_NE(surface, nullptr) << "the offscreen surface is an image";
 
@@ -214,9 +224,14 @@ TEST_F(CaptionPaintingTest, TooNarrowShowsOnlyTheCaptionEndingInAnEllipsis)
 {
     TGradientCaption* c = makeColouredCaption();
     setActive(true);
-    window->setWindowTitle(QStringLiteral("Vandolin Vandolin Vandolin Vandolin Vandolin Vandolin Vandolin"));
-    const QImage image = grab();
     const TitleRect rect = c->TitleBarRect();
+    QString title = QStringLiteral("Vandolin");
+    while (title.size() < 200) {
+        title += QStringLiteral(" Vandolin");
+    }
+    c->CaptionText()->WriteCaption(title);
+    ASSERT_GE(measured(*c->CaptionText()), rect.width() - 18) << "the caption alone does not fit";
+    const QImage image = grab();
     const QRect text = textArea(rect);
     EXPECT_FALSE(anyPixel(image, text, isRed));
     EXPECT_FALSE(anyPixel(image, text, isLime));
@@ -233,7 +248,14 @@ TEST_F(CaptionPaintingTest, TooNarrowShowsOnlyTheCaptionEndingInAnEllipsis)
             }
         }
     }
-    EXPECT_GE(right, rect.right - 4);
+    // Cut between letters, so it may stop short of the end by up to the widest of them.
+    QImage scratch(10, 10, QImage::Format_RGB32);
+    const QFontMetrics metrics(c->CaptionText()->Font(), &scratch);
+    int widest = 0;
+    for (const QChar letter : QStringLiteral("Vandoli ")) {
+        widest = std::max(widest, metrics.horizontalAdvance(letter));
+    }
+    EXPECT_GE(right, rect.right - 1 - widest);
     for (int x = right - 7; x <= right; ++x) {
         EXPECT_FALSE(anyPixel(image, QRect(x, text.top(), 1, (top + 5) - text.top()), isWhite)) << x;
     }

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTest>
 
 #include <stdexcept>
 
@@ -281,6 +282,8 @@ TEST_F(CaptionWindowTest, SettingsChangeRebuildsSystemAndFittedFontsAndRepaints)
     c->AppNameText()->SetFont(serif);
     c->CompanyText()->SetFont(mono); // becomes fkCustom
     window->show();
+    // Until then there is nothing on screen to repaint.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     FrameProbe probe(*window);
 
     SystemSettings::instance().setCaptionFont(platform::CaptionFontInfo{QStringLiteral("DejaVu Sans"), -16, true, 400});
@@ -332,6 +335,7 @@ TEST_F(CaptionWindowTest, TwoCaptionsLetGoInReverseOrder)
 TEST_F(CaptionWindowTest, DesignerGetsDefaultsAndImmediateRepaints)
 {
     window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     FrameProbe probe(*window);
     auto* c = new TGradientCaption(window.get(), TGradientCaption::ComponentState::Designing);
     EXPECT_GE(probe.paints, 1) << "painted at once on creation";
