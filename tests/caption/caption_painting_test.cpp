@@ -22,8 +22,7 @@ constexpr int CaptionRow = 4;        // the caption's top row: no icon, no text
 class CaptionPaintingTest : public CaptionWindowTest {
 protected:
     // Distinct text colours: company red, application name lime, caption white.
-    TGradientCaption* makeColouredCaption()
-    {
+    TGradientCaption* makeColouredCaption() {
         TGradientCaption* c = makeCaption();
         c->CompanyText()->WriteCaption(QStringLiteral("(c) 1998 Tavola Verde"));
         c->CompanyText()->SetColorActive(0x0000FF);
@@ -33,8 +32,7 @@ protected:
     }
 
     // The width a caption needs for its items, measured as the painting measures them.
-    static int measured(const TCompanyText& item)
-    {
+    static int measured(const TCompanyText& item) {
         QImage scratch(10, 10, QImage::Format_RGB32);
         QPainter p(&scratch);
         return TitleBarPainter(p).MeasureTitleText(item);
@@ -42,16 +40,14 @@ protected:
 
     // Where the texts go: right of the icon (c.left + 2 .. c.left + 17), whose magenta would
     // pass for red.
-    static QRect textArea(const TitleRect& c)
-    {
+    static QRect textArea(const TitleRect& c) {
         return QRect(c.left + 18, c.top + 1, c.width() - 18, c.height() - 2);
     }
 };
 
 } // namespace
 
-TEST_F(CaptionPaintingTest, MainWindowCaptionRectangleIconAndFirstText)
-{
+TEST_F(CaptionPaintingTest, MainWindowCaptionRectangleIconAndFirstText) {
     TGradientCaption* c = makeColouredCaption();
     setActive(true);
     EXPECT_EQ(c->TitleBarRect(), (TitleRect{4, 4, 382, 22}));
@@ -69,8 +65,7 @@ TEST_F(CaptionPaintingTest, MainWindowCaptionRectangleIconAndFirstText)
     EXPECT_TRUE(anyPixel(image, textArea(rect), isWhite));
 }
 
-TEST_F(CaptionPaintingTest, OutsideTheCaptionTheStandardFrameIsUntouched)
-{
+TEST_F(CaptionPaintingTest, OutsideTheCaptionTheStandardFrameIsUntouched) {
     const QImage standard = grab();
     TGradientCaption* c = makeColouredCaption();
     const QImage hooked = grab();
@@ -88,8 +83,7 @@ TEST_F(CaptionPaintingTest, OutsideTheCaptionTheStandardFrameIsUntouched)
     EXPECT_TRUE(captionDiffers);
 }
 
-TEST_F(CaptionPaintingTest, GradientRunsFromBlackToTheCaptionColour)
-{
+TEST_F(CaptionPaintingTest, GradientRunsFromBlackToTheCaptionColour) {
     makeCaption();
     setActive(true);
     const QImage image = grab();
@@ -102,8 +96,7 @@ TEST_F(CaptionPaintingTest, GradientRunsFromBlackToTheCaptionColour)
     EXPECT_EQ(grab().pixel(381, 22), image.pixel(381, 22));
 }
 
-TEST_F(CaptionPaintingTest, OneAndTwoBands)
-{
+TEST_F(CaptionPaintingTest, OneAndTwoBands) {
     TGradientCaption* c = makeCaption();
     setActive(true);
     c->SetNumColors(1);
@@ -120,14 +113,14 @@ TEST_F(CaptionPaintingTest, OneAndTwoBands)
     EXPECT_EQ(image.pixel(55, CaptionRow), Navy);
 }
 
-TEST_F(CaptionPaintingTest, BandsOfManyColoursOnNarrowAndWideCaptions)
-{
+TEST_F(CaptionPaintingTest, BandsOfManyColoursOnNarrowAndWideCaptions) {
     TGradientCaption* c = makeCaption();
     setActive(true);
     c->SetNumColors(256);
     window->resize(164, 353);
     ASSERT_EQ(c->TitleBarRect().width(), 100);
-    EXPECT_EQ(grab().pixel(103, CaptionRow), qRgb(0, 0, 127)) << "band 254, a step short of the caption colour";
+    EXPECT_EQ(grab().pixel(103, CaptionRow), qRgb(0, 0, 127))
+        << "band 254, a step short of the caption colour";
 
     c->SetNumColors(64);
     window->resize(420, 353);
@@ -147,8 +140,7 @@ TEST_F(CaptionPaintingTest, BandsOfManyColoursOnNarrowAndWideCaptions)
     }
 }
 
-TEST_F(CaptionPaintingTest, InactiveStateByEnabledSetting)
-{
+TEST_F(CaptionPaintingTest, InactiveStateByEnabledSetting) {
     TGradientCaption* c = makeCaption();
     c->CaptionText()->SetColorActive(0x00FFFF);   // yellow
     c->CaptionText()->SetColorInactive(0x00FF00); // lime
@@ -178,8 +170,7 @@ TEST_F(CaptionPaintingTest, InactiveStateByEnabledSetting)
     EXPECT_EQ(grab().pixel(4, CaptionRow), Navy);
 }
 
-TEST_F(CaptionPaintingTest, ActivationRepaintsTheWindowAtOnce)
-{
+TEST_F(CaptionPaintingTest, ActivationRepaintsTheWindowAtOnce) {
     // Hooked before the caption, the probe sees what the caption passes on.
     FrameProbe probe(*window);
     TGradientCaption* c = makeCaption();
@@ -193,7 +184,8 @@ TEST_F(CaptionPaintingTest, ActivationRepaintsTheWindowAtOnce)
     // No event loop runs between the message and the checks.
     setActive(false);
     EXPECT_EQ(probe.paints, 1);
-    EXPECT_FALSE(probe.lastRegion.intersects(c->TitleBarRect().toQRect())) << "the caption is taken out";
+    EXPECT_FALSE(probe.lastRegion.intersects(c->TitleBarRect().toQRect()))
+        << "the caption is taken out";
     EXPECT_EQ(surface->pixel(200, CaptionRow), Gray);
     setActive(true);
     EXPECT_EQ(probe.paints, 2);
@@ -201,12 +193,12 @@ TEST_F(CaptionPaintingTest, ActivationRepaintsTheWindowAtOnce)
     EXPECT_EQ(surface->pixel(381, CaptionRow) & 0xFFFFFFu, Navy & 0xFFFFFFu);
 }
 
-TEST_F(CaptionPaintingTest, TextsExactlyAsWideAsTheSpaceDropTheCompany)
-{
+TEST_F(CaptionPaintingTest, TextsExactlyAsWideAsTheSpaceDropTheCompany) {
     TGradientCaption* c = makeColouredCaption();
     setActive(true);
     c->CaptionText()->WriteCaption(QStringLiteral("Vandolin"));
-    const int total = measured(*c->CompanyText()) + measured(*c->AppNameText()) + measured(*c->CaptionText());
+    const int total =
+        measured(*c->CompanyText()) + measured(*c->AppNameText()) + measured(*c->CaptionText());
     // The texts start after the icon at 22; the caption ends 60 pixels before the window's edge.
     window->resize(82 + total, 353);
     QImage image = grab();
@@ -220,8 +212,7 @@ TEST_F(CaptionPaintingTest, TextsExactlyAsWideAsTheSpaceDropTheCompany)
     EXPECT_TRUE(anyPixel(image, textArea(c->TitleBarRect()), isRed));
 }
 
-TEST_F(CaptionPaintingTest, TooNarrowShowsOnlyTheCaptionEndingInAnEllipsis)
-{
+TEST_F(CaptionPaintingTest, TooNarrowShowsOnlyTheCaptionEndingInAnEllipsis) {
     TGradientCaption* c = makeColouredCaption();
     setActive(true);
     const TitleRect rect = c->TitleBarRect();
@@ -257,12 +248,12 @@ TEST_F(CaptionPaintingTest, TooNarrowShowsOnlyTheCaptionEndingInAnEllipsis)
     }
     EXPECT_GE(right, rect.right - 1 - widest);
     for (int x = right - 7; x <= right; ++x) {
-        EXPECT_FALSE(anyPixel(image, QRect(x, text.top(), 1, (top + 5) - text.top()), isWhite)) << x;
+        EXPECT_FALSE(anyPixel(image, QRect(x, text.top(), 1, (top + 5) - text.top()), isWhite))
+            << x;
     }
 }
 
-TEST_F(CaptionPaintingTest, InvisibleCaptionItemDrawsTheOtherTwoOnly)
-{
+TEST_F(CaptionPaintingTest, InvisibleCaptionItemDrawsTheOtherTwoOnly) {
     TGradientCaption* c = makeColouredCaption();
     setActive(true);
     c->CaptionText()->SetVisible(false);
@@ -273,8 +264,7 @@ TEST_F(CaptionPaintingTest, InvisibleCaptionItemDrawsTheOtherTwoOnly)
     EXPECT_FALSE(anyPixel(image, text, isWhite));
 }
 
-TEST_F(CaptionPaintingTest, NothingIsPaintedWithoutABorderOrAPainter)
-{
+TEST_F(CaptionPaintingTest, NothingIsPaintedWithoutABorderOrAPainter) {
     TGradientCaption* c = makeCaption();
     QImage image(442, 30, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -295,8 +285,7 @@ TEST_F(CaptionPaintingTest, NothingIsPaintedWithoutABorderOrAPainter)
     EXPECT_EQ(image.pixel(4, CaptionRow), 0xFFFFFFFFu);
 }
 
-TEST_F(CaptionPaintingTest, DestroyingTheCaptionBringsBackTheStandardOne)
-{
+TEST_F(CaptionPaintingTest, DestroyingTheCaptionBringsBackTheStandardOne) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     const QImage standard = grab();
