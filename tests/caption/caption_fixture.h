@@ -27,9 +27,9 @@ public:
     QRegion lastRegion;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == &window_ && static_cast<int>(event->type()) == platform::FramePaintEventType) {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ &&
+            static_cast<int>(event->type()) == platform::FramePaintEventType) {
             ++paints;
             lastRegion = static_cast<platform::FramePaintEvent*>(event)->region();
         }
@@ -43,8 +43,7 @@ private:
 // The main window's frame: sizeable, system menu and minimize, 442 x 353, a plain magenta icon.
 class CaptionWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         platform::SystemSettings::instance().resetToDefaults();
         window = std::make_unique<platform::FramedWindow>();
         window->setBorderStyle(platform::BorderStyle::bsSizeable);
@@ -56,20 +55,15 @@ protected:
         window->setWindowIcon(QIcon(icon));
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         window.reset();
         platform::SystemSettings::instance().resetToDefaults();
     }
 
-    caption::TGradientCaption* makeCaption()
-    {
-        return new caption::TGradientCaption(window.get());
-    }
+    caption::TGradientCaption* makeCaption() { return new caption::TGradientCaption(window.get()); }
 
     // Tells the window (and its hooks) it is active or not, as the desktop would.
-    void setActive(bool active)
-    {
+    void setActive(bool active) {
         platform::FrameActivateEvent event(active);
         QCoreApplication::sendEvent(window.get(), &event);
     }
@@ -79,26 +73,21 @@ protected:
     std::unique_ptr<platform::FramedWindow> window;
 };
 
-inline bool isRed(QRgb c)
-{
+inline bool isRed(QRgb c) {
     return qRed(c) > 150 && qGreen(c) < 90;
 }
-inline bool isLime(QRgb c)
-{
+inline bool isLime(QRgb c) {
     return qGreen(c) > 150 && qRed(c) < 90;
 }
-inline bool isWhite(QRgb c)
-{
+inline bool isWhite(QRgb c) {
     return qRed(c) > 150 && qGreen(c) > 150 && qBlue(c) > 150;
 }
-inline bool isYellow(QRgb c)
-{
+inline bool isYellow(QRgb c) {
     return qRed(c) > 150 && qGreen(c) > 150 && qBlue(c) < 90;
 }
 
 // Whether any pixel of the area matches.
-template <typename Pred> bool anyPixel(const QImage& image, const QRect& area, Pred pred)
-{
+template <typename Pred> bool anyPixel(const QImage& image, const QRect& area, Pred pred) {
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
             if (pred(image.pixel(x, y))) {

@@ -3,8 +3,11 @@
 #include "caption/title_bar_painter.h"
 
 #include <QBackingStore>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace caption;
 using namespace captiontest;
@@ -19,8 +22,7 @@ constexpr int CaptionRow = 4;        // the caption's top row: no icon, no text
 class CaptionPaintingTest : public CaptionWindowTest {
 protected:
     // Distinct text colours: company red, application name lime, caption white.
-    TGradientCaption* makeColouredCaption()
-    {
+    TGradientCaption* makeColouredCaption() {
         TGradientCaption* c = makeCaption();
         c->CompanyText()->WriteCaption(QStringLiteral("(c) 1998 Tavola Verde"));
         c->CompanyText()->SetColorActive(0x0000FF);
@@ -30,20 +32,22 @@ protected:
     }
 
     // The width a caption needs for its items, measured as the painting measures them.
-    static int measured(const TCompanyText& item)
-    {
+    static int measured(const TCompanyText& item) {
         QImage scratch(10, 10, QImage::Format_RGB32);
         QPainter p(&scratch);
         return TitleBarPainter(p).MeasureTitleText(item);
     }
 
-    static QRect textArea(const TitleRect& c) { return QRect(c.left, c.top + 1, c.width(), c.height() - 2); }
+    // Where the texts go: right of the icon (c.left + 2 .. c.left + 17), whose magenta would
+    // pass for red.
+    static QRect textArea(const TitleRect& c) {
+        return QRect(c.left + 18, c.top + 1, c.width() - 18, c.height() - 2);
+    }
 };
 
 } // namespace
 
-TEST_F(CaptionPaintingTest, MainWindowCaptionRectangleIconAndFirstText)
-{
+TEST_F(CaptionPaintingTest, MainWindowCaptionRectangleIconAndFirstText) {
     TGradientCaption* c = makeColouredCaption();
     setActive(true);
     EXPECT_EQ(c->TitleBarRect(), (TitleRect{4, 4, 382, 22}));
@@ -61,8 +65,7 @@ TEST_F(CaptionPaintingTest, MainWindowCaptionRectangleIconAndFirstText)
     EXPECT_TRUE(anyPixel(image, textArea(rect), isWhite));
 }
 
-TEST_F(CaptionPaintingTest, OutsideTheCaptionTheStandardFrameIsUntouched)
-{
+TEST_F(CaptionPaintingTest, OutsideTheCaptionTheStandardFrameIsUntouched) {
     const QImage standard = grab();
     TGradientCaption* c = makeColouredCaption();
     const QImage hooked = grab();
@@ -80,8 +83,7 @@ TEST_F(CaptionPaintingTest, OutsideTheCaptionTheStandardFrameIsUntouched)
     EXPECT_TRUE(captionDiffers);
 }
 
-TEST_F(CaptionPaintingTest, GradientRunsFromBlackToTheCaptionColour)
-{
+TEST_F(CaptionPaintingTest, GradientRunsFromBlackToTheCaptionColour) {
     makeCaption();
     setActive(true);
     const QImage image = grab();
@@ -94,8 +96,7 @@ TEST_F(CaptionPaintingTest, GradientRunsFromBlackToTheCaptionColour)
     EXPECT_EQ(grab().pixel(381, 22), image.pixel(381, 22));
 }
 
-TEST_F(CaptionPaintingTest, OneAndTwoBands)
-{
+TEST_F(CaptionPaintingTest, OneAndTwoBands) {
     TGradientCaption* c = makeCaption();
     setActive(true);
     c->SetNumColors(1);
@@ -112,14 +113,14 @@ TEST_F(CaptionPaintingTest, OneAndTwoBands)
     EXPECT_EQ(image.pixel(55, CaptionRow), Navy);
 }
 
-TEST_F(CaptionPaintingTest, BandsOfManyColoursOnNarrowAndWideCaptions)
-{
+TEST_F(CaptionPaintingTest, BandsOfManyColoursOnNarrowAndWideCaptions) {
     TGradientCaption* c = makeCaption();
     setActive(true);
     c->SetNumColors(256);
     window->resize(164, 353);
     ASSERT_EQ(c->TitleBarRect().width(), 100);
-    EXPECT_EQ(grab().pixel(103, CaptionRow), qRgb(0, 0, 127)) << "band 254, a step short of the caption colour";
+    EXPECT_EQ(grab().pixel(103, CaptionRow), qRgb(0, 0, 127))
+        << "band 254, a step short of the caption colour";
 
     c->SetNumColors(64);
     window->resize(420, 353);
@@ -139,8 +140,7 @@ TEST_F(CaptionPaintingTest, BandsOfManyColoursOnNarrowAndWideCaptions)
     }
 }
 
-TEST_F(CaptionPaintingTest, InactiveStateByEnabledSetting)
-{
+TEST_F(CaptionPaintingTest, InactiveStateByEnabledSetting) {
     TGradientCaption* c = makeCaption();
     c->CaptionText()->SetColorActive(0x00FFFF);   // yellow
     c->CaptionText()->SetColorInactive(0x00FF00); // lime
@@ -170,20 +170,22 @@ TEST_F(CaptionPaintingTest, InactiveStateByEnabledSetting)
     EXPECT_EQ(grab().pixel(4, CaptionRow), Navy);
 }
 
-TEST_F(CaptionPaintingTest, ActivationRepaintsTheWindowAtOnce)
-{
+TEST_F(CaptionPaintingTest, ActivationRepaintsTheWindowAtOnce) {
+    // Hooked before the caption, the probe sees what the caption passes on.
+    FrameProbe probe(*window);
     TGradientCaption* c = makeCaption();
     c->SetEnabled(geWhenActive);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    FrameProbe probe(*window);
+    probe.paints = 0;
     auto* surface = dynamic_cast<QImage*>(window->backingStore()->paintDevice());
     ASSERT_NE(surface, nullptr) << "the offscreen surface is an image";
 
     // No event loop runs between the message and the checks.
     setActive(false);
     EXPECT_EQ(probe.paints, 1);
-    EXPECT_FALSE(probe.lastRegion.intersects(c->TitleBarRect().toQRect())) << "the caption is taken out";
+    EXPECT_FALSE(probe.lastRegion.intersects(c->TitleBarRect().toQRect()))
+        << "the caption is taken out";
     EXPECT_EQ(surface->pixel(200, CaptionRow), Gray);
     setActive(true);
     EXPECT_EQ(probe.paints, 2);
@@ -191,12 +193,12 @@ TEST_F(CaptionPaintingTest, ActivationRepaintsTheWindowAtOnce)
     EXPECT_EQ(surface->pixel(381, CaptionRow) & 0xFFFFFFu, Navy & 0xFFFFFFu);
 }
 
-TEST_F(CaptionPaintingTest, TextsExactlyAsWideAsTheSpaceDropTheCompany)
-{
+TEST_F(CaptionPaintingTest, TextsExactlyAsWideAsTheSpaceDropTheCompany) {
     TGradientCaption* c = makeColouredCaption();
     setActive(true);
     c->CaptionText()->WriteCaption(QStringLiteral("Vandolin"));
-    const int total = measured(*c->CompanyText()) + measured(*c->AppNameText()) + measured(*c->CaptionText());
+    const int total =
+        measured(*c->CompanyText()) + measured(*c->AppNameText()) + measured(*c->CaptionText());
     // The texts start after the icon at 22; the caption ends 60 pixels before the window's edge.
     window->resize(82 + total, 353);
     QImage image = grab();
@@ -210,13 +212,17 @@ TEST_F(CaptionPaintingTest, TextsExactlyAsWideAsTheSpaceDropTheCompany)
     EXPECT_TRUE(anyPixel(image, textArea(c->TitleBarRect()), isRed));
 }
 
-TEST_F(CaptionPaintingTest, TooNarrowShowsOnlyTheCaptionEndingInAnEllipsis)
-{
+TEST_F(CaptionPaintingTest, TooNarrowShowsOnlyTheCaptionEndingInAnEllipsis) {
     TGradientCaption* c = makeColouredCaption();
     setActive(true);
-    window->setWindowTitle(QStringLiteral("Vandolin Vandolin Vandolin Vandolin Vandolin Vandolin Vandolin"));
-    const QImage image = grab();
     const TitleRect rect = c->TitleBarRect();
+    QString title = QStringLiteral("Vandolin");
+    while (title.size() < 200) {
+        title += QStringLiteral(" Vandolin");
+    }
+    c->CaptionText()->WriteCaption(title);
+    ASSERT_GE(measured(*c->CaptionText()), rect.width() - 18) << "the caption alone does not fit";
+    const QImage image = grab();
     const QRect text = textArea(rect);
     EXPECT_FALSE(anyPixel(image, text, isRed));
     EXPECT_FALSE(anyPixel(image, text, isLime));
@@ -233,14 +239,21 @@ TEST_F(CaptionPaintingTest, TooNarrowShowsOnlyTheCaptionEndingInAnEllipsis)
             }
         }
     }
-    EXPECT_GE(right, rect.right - 4);
+    // Cut between letters, so it may stop short of the end by up to the widest of them.
+    QImage scratch(10, 10, QImage::Format_RGB32);
+    const QFontMetrics metrics(c->CaptionText()->Font(), &scratch);
+    int widest = 0;
+    for (const QChar letter : QStringLiteral("Vandoli ")) {
+        widest = std::max(widest, metrics.horizontalAdvance(letter));
+    }
+    EXPECT_GE(right, rect.right - 1 - widest);
     for (int x = right - 7; x <= right; ++x) {
-        EXPECT_FALSE(anyPixel(image, QRect(x, text.top(), 1, (top + 5) - text.top()), isWhite)) << x;
+        EXPECT_FALSE(anyPixel(image, QRect(x, text.top(), 1, (top + 5) - text.top()), isWhite))
+            << x;
     }
 }
 
-TEST_F(CaptionPaintingTest, InvisibleCaptionItemDrawsTheOtherTwoOnly)
-{
+TEST_F(CaptionPaintingTest, InvisibleCaptionItemDrawsTheOtherTwoOnly) {
     TGradientCaption* c = makeColouredCaption();
     setActive(true);
     c->CaptionText()->SetVisible(false);
@@ -251,8 +264,7 @@ TEST_F(CaptionPaintingTest, InvisibleCaptionItemDrawsTheOtherTwoOnly)
     EXPECT_FALSE(anyPixel(image, text, isWhite));
 }
 
-TEST_F(CaptionPaintingTest, NothingIsPaintedWithoutABorderOrAPainter)
-{
+TEST_F(CaptionPaintingTest, NothingIsPaintedWithoutABorderOrAPainter) {
     TGradientCaption* c = makeCaption();
     QImage image(442, 30, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -273,8 +285,7 @@ TEST_F(CaptionPaintingTest, NothingIsPaintedWithoutABorderOrAPainter)
     EXPECT_EQ(image.pixel(4, CaptionRow), 0xFFFFFFFFu);
 }
 
-TEST_F(CaptionPaintingTest, DestroyingTheCaptionBringsBackTheStandardOne)
-{
+TEST_F(CaptionPaintingTest, DestroyingTheCaptionBringsBackTheStandardOne) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     const QImage standard = grab();

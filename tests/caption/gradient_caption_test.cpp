@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTest>
 
 #include <stdexcept>
 
@@ -19,14 +20,12 @@ using platform::SystemSettings;
 
 namespace {
 
-QString mainFormLayout()
-{
+QString mainFormLayout() {
     QFile file(QString::fromLatin1(resources::MainFormComponentLayout));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-bool anyMessageBoxOpen()
-{
+bool anyMessageBoxOpen() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (qobject_cast<QMessageBox*>(w) && w->isVisible()) {
             return true;
@@ -37,8 +36,7 @@ bool anyMessageBoxOpen()
 
 } // namespace
 
-TEST(GradientCaptionOwner, MustBeAFramedWindow)
-{
+TEST(GradientCaptionOwner, MustBeAFramedWindow) {
     QWidget plain;
     try {
         new TGradientCaption(&plain);
@@ -50,8 +48,7 @@ TEST(GradientCaptionOwner, MustBeAFramedWindow)
     EXPECT_THROW(TGradientCaption(nullptr), std::logic_error);
 }
 
-TEST_F(CaptionWindowTest, StartsWithTheDefaults)
-{
+TEST_F(CaptionWindowTest, StartsWithTheDefaults) {
     TGradientCaption* c = makeCaption();
     EXPECT_EQ(c->parent(), window.get());
     EXPECT_EQ(c->Color(), platform::clBlack);
@@ -71,11 +68,11 @@ TEST_F(CaptionWindowTest, StartsWithTheDefaults)
         EXPECT_TRUE(item->Visible());
     }
     EXPECT_TRUE(c->CompanyText()->Caption().isEmpty());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Vandolin")) << "creation leaves the title alone";
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Vandolin"))
+        << "creation leaves the title alone";
 }
 
-TEST_F(CaptionWindowTest, NumColorsStaysFromOneTo256Silently)
-{
+TEST_F(CaptionWindowTest, NumColorsStaysFromOneTo256Silently) {
     TGradientCaption* c = makeCaption();
     c->SetNumColors(0);
     EXPECT_EQ(c->NumColors(), 64);
@@ -90,8 +87,7 @@ TEST_F(CaptionWindowTest, NumColorsStaysFromOneTo256Silently)
     EXPECT_FALSE(anyMessageBoxOpen());
 }
 
-TEST_F(CaptionWindowTest, FontKindsAddStylesToTheCaptionFont)
-{
+TEST_F(CaptionWindowTest, FontKindsAddStylesToTheCaptionFont) {
     TGradientCaption* c = makeCaption();
     TCompanyText& item = *c->CompanyText();
     // The desktop's caption font is bold already: bold added changes nothing.
@@ -122,8 +118,7 @@ TEST_F(CaptionWindowTest, FontKindsAddStylesToTheCaptionFont)
     EXPECT_EQ(item.Font(), own) << "an unknown kind leaves the font";
 }
 
-TEST_F(CaptionWindowTest, WritingAFontMakesTheItemCustomUnlessItFitsHeights)
-{
+TEST_F(CaptionWindowTest, WritingAFontMakesTheItemCustomUnlessItFitsHeights) {
     TGradientCaption* c = makeCaption();
     QFont own(QStringLiteral("Liberation Serif"));
     own.setPixelSize(30);
@@ -139,8 +134,7 @@ TEST_F(CaptionWindowTest, WritingAFontMakesTheItemCustomUnlessItFitsHeights)
     EXPECT_EQ(CharacterHeight(c->CompanyText()->Font()), CharacterHeight(c->SysCaptionFont()));
 }
 
-TEST_F(CaptionWindowTest, CaptionTextIsTheWindowTitle)
-{
+TEST_F(CaptionWindowTest, CaptionTextIsTheWindowTitle) {
     TGradientCaption* c = makeCaption();
     window->setWindowTitle(QStringLiteral("Set elsewhere"));
     EXPECT_EQ(c->CaptionText()->property("Caption").toString(), QStringLiteral("Set elsewhere"));
@@ -152,8 +146,7 @@ TEST_F(CaptionWindowTest, CaptionTextIsTheWindowTitle)
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Through the item"));
 }
 
-TEST_F(CaptionWindowTest, MainWindowLayoutCreatesAndConfiguresTheCaption)
-{
+TEST_F(CaptionWindowTest, MainWindowLayoutCreatesAndConfiguresTheCaption) {
     RegisterCaptionComponents();
     const QString layout = mainFormLayout();
     ASSERT_FALSE(layout.isEmpty());
@@ -175,22 +168,22 @@ TEST_F(CaptionWindowTest, MainWindowLayoutCreatesAndConfiguresTheCaption)
     EXPECT_EQ(platform::WriteComponentLayout(*c), layout);
 }
 
-TEST_F(CaptionWindowTest, LayoutKeepsOnlyWhatDiffersFromTheDefaults)
-{
+TEST_F(CaptionWindowTest, LayoutKeepsOnlyWhatDiffersFromTheDefaults) {
     RegisterCaptionComponents();
     TGradientCaption* c = makeCaption();
     c->setObjectName(QStringLiteral("Cap"));
-    EXPECT_EQ(platform::WriteComponentLayout(*c), QStringLiteral("object Cap: TGradientCaption\n"
-                                                                 "  AppNameText.Caption = ''\n"
-                                                                 "  AppNameText.FontKind = fkSystem\n"
-                                                                 "  AppNameText.Visible = True\n"
-                                                                 "  CaptionText.Caption = 'Vandolin'\n"
-                                                                 "  CaptionText.FontKind = fkSystem\n"
-                                                                 "  CaptionText.Visible = True\n"
-                                                                 "  CompanyText.Caption = ''\n"
-                                                                 "  CompanyText.FontKind = fkSystem\n"
-                                                                 "  CompanyText.Visible = True\n"
-                                                                 "end\n"));
+    EXPECT_EQ(platform::WriteComponentLayout(*c),
+              QStringLiteral("object Cap: TGradientCaption\n"
+                             "  AppNameText.Caption = ''\n"
+                             "  AppNameText.FontKind = fkSystem\n"
+                             "  AppNameText.Visible = True\n"
+                             "  CaptionText.Caption = 'Vandolin'\n"
+                             "  CaptionText.FontKind = fkSystem\n"
+                             "  CaptionText.Visible = True\n"
+                             "  CompanyText.Caption = ''\n"
+                             "  CompanyText.FontKind = fkSystem\n"
+                             "  CompanyText.Visible = True\n"
+                             "end\n"));
     c->SetTag(3);
     c->SetColor(0x00FF8000);
     c->SetEnabled(geWhenActive);
@@ -232,15 +225,15 @@ TEST_F(CaptionWindowTest, LayoutKeepsOnlyWhatDiffersFromTheDefaults)
     EXPECT_EQ(copy->CompanyText()->Font(), own);
 }
 
-TEST_F(CaptionWindowTest, LayoutFontFollowedByAutoHeightKeepsTheFaceAtCaptionHeight)
-{
+TEST_F(CaptionWindowTest, LayoutFontFollowedByAutoHeightKeepsTheFaceAtCaptionHeight) {
     RegisterCaptionComponents();
-    platform::LoadComponentLayoutText(*window,
-                                      QStringLiteral("object C: TGradientCaption\n"
-                                                     "  CompanyText.Font = ('Liberation Serif', -30, [fsItalic])\n"
-                                                     "  CompanyText.FontKind = fkAutoHeight\n"
-                                                     "end\n"),
-                                      QStringLiteral("t"));
+    platform::LoadComponentLayoutText(
+        *window,
+        QStringLiteral("object C: TGradientCaption\n"
+                       "  CompanyText.Font = ('Liberation Serif', -30, [fsItalic])\n"
+                       "  CompanyText.FontKind = fkAutoHeight\n"
+                       "end\n"),
+        QStringLiteral("t"));
     auto* c = window->findChild<TGradientCaption*>(QStringLiteral("C"));
     ASSERT_NE(c, nullptr);
     const QFont& font = c->CompanyText()->Font();
@@ -248,14 +241,16 @@ TEST_F(CaptionWindowTest, LayoutFontFollowedByAutoHeightKeepsTheFaceAtCaptionHei
     EXPECT_TRUE(font.italic());
     EXPECT_EQ(CharacterHeight(font), CharacterHeight(c->SysCaptionFont()));
     EXPECT_EQ(c->CompanyText()->FontKind(), fkAutoHeight);
-    EXPECT_NE(platform::WriteComponentLayout(*c).indexOf(QStringLiteral("CompanyText.Font = ('Liberation Serif', -11, [fsItalic])")), -1);
+    EXPECT_NE(platform::WriteComponentLayout(*c).indexOf(
+                  QStringLiteral("CompanyText.Font = ('Liberation Serif', -11, [fsItalic])")),
+              -1);
 }
 
-TEST_F(CaptionWindowTest, ALayoutErrorTakesTheCaptionAwayAgain)
-{
+TEST_F(CaptionWindowTest, ALayoutErrorTakesTheCaptionAwayAgain) {
     RegisterCaptionComponents();
     QWidget plain;
-    EXPECT_THROW(platform::LoadComponentLayoutText(plain, QStringLiteral("object C: TGradientCaption\nend"), QStringLiteral("t")),
+    EXPECT_THROW(platform::LoadComponentLayoutText(
+                     plain, QStringLiteral("object C: TGradientCaption\nend"), QStringLiteral("t")),
                  platform::ELayoutError);
     const QImage before = grab();
     EXPECT_THROW(platform::LoadComponentLayoutText(*window,
@@ -269,8 +264,7 @@ TEST_F(CaptionWindowTest, ALayoutErrorTakesTheCaptionAwayAgain)
     EXPECT_EQ(grab(), before) << "the window paints its standard caption";
 }
 
-TEST_F(CaptionWindowTest, SettingsChangeRebuildsSystemAndFittedFontsAndRepaints)
-{
+TEST_F(CaptionWindowTest, SettingsChangeRebuildsSystemAndFittedFontsAndRepaints) {
     TGradientCaption* c = makeCaption();
     QFont serif(QStringLiteral("Liberation Serif"));
     serif.setPixelSize(30);
@@ -281,9 +275,12 @@ TEST_F(CaptionWindowTest, SettingsChangeRebuildsSystemAndFittedFontsAndRepaints)
     c->AppNameText()->SetFont(serif);
     c->CompanyText()->SetFont(mono); // becomes fkCustom
     window->show();
+    // Until then there is nothing on screen to repaint.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     FrameProbe probe(*window);
 
-    SystemSettings::instance().setCaptionFont(platform::CaptionFontInfo{QStringLiteral("DejaVu Sans"), -16, true, 400});
+    SystemSettings::instance().setCaptionFont(
+        platform::CaptionFontInfo{QStringLiteral("DejaVu Sans"), -16, true, 400});
     SystemSettings::instance().notifyChanged();
 
     EXPECT_EQ(c->SysCaptionFont().family(), QStringLiteral("DejaVu Sans"));
@@ -295,8 +292,7 @@ TEST_F(CaptionWindowTest, SettingsChangeRebuildsSystemAndFittedFontsAndRepaints)
     EXPECT_GE(probe.paints, 1) << "the frame is repainted at once";
 }
 
-TEST_F(CaptionWindowTest, ActivationMessagesDecideTheStateOnceThereWasOne)
-{
+TEST_F(CaptionWindowTest, ActivationMessagesDecideTheStateOnceThereWasOne) {
     TGradientCaption* c = makeCaption();
     EXPECT_FALSE(c->HostIsActive()) << "a hidden window is not the active window";
     setActive(true);
@@ -305,16 +301,14 @@ TEST_F(CaptionWindowTest, ActivationMessagesDecideTheStateOnceThereWasOne)
     EXPECT_FALSE(c->HostIsActive());
 }
 
-TEST_F(CaptionWindowTest, DestroyingTheWindowTakesTheCaptionAlong)
-{
+TEST_F(CaptionWindowTest, DestroyingTheWindowTakesTheCaptionAlong) {
     QPointer<TGradientCaption> c = makeCaption();
     window->show();
     window.reset();
     EXPECT_TRUE(c.isNull());
 }
 
-TEST_F(CaptionWindowTest, TwoCaptionsLetGoInReverseOrder)
-{
+TEST_F(CaptionWindowTest, TwoCaptionsLetGoInReverseOrder) {
     window->show();
     const QImage standard = grab();
     TGradientCaption* first = makeCaption();
@@ -329,9 +323,9 @@ TEST_F(CaptionWindowTest, TwoCaptionsLetGoInReverseOrder)
     EXPECT_EQ(grab(), standard);
 }
 
-TEST_F(CaptionWindowTest, DesignerGetsDefaultsAndImmediateRepaints)
-{
+TEST_F(CaptionWindowTest, DesignerGetsDefaultsAndImmediateRepaints) {
     window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     FrameProbe probe(*window);
     auto* c = new TGradientCaption(window.get(), TGradientCaption::ComponentState::Designing);
     EXPECT_GE(probe.paints, 1) << "painted at once on creation";

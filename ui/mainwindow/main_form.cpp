@@ -1,6 +1,8 @@
 #include "ui/mainwindow/main_form.h"
 
 #include "platform/frame/system_settings.h"
+#include "platform/stream/component_layout.h"
+#include "resources/layouts/components/component_layouts.h"
 #include "ui/boxes/boxes.h"
 #include "ui/guide/help_form.h"
 #include "ui/mainwindow/accel_label.h"
@@ -43,10 +45,13 @@ TMainForm::TMainForm(Clock clock, QWidget* parent)
     setUpLayout();
     connectHandlers();
 
-    // CAPTION COMPONENT: the window's non-visual components (the title-bar painter) are
-    // created from its component layout here, after the controls and before the game starts:
-    //     platform::LoadComponentLayout(*this, QStringLiteral(":/layouts/MainForm.components"));
-    // Enabled once the component streamer is part of the build.
+    // The window's non-visual components (the title-bar painter) come from its component
+    // layout, after the controls and before the game starts. Should the layout fail, the
+    // error is reported and the window keeps its standard caption.
+    RunGuarded([this] {
+        platform::LoadComponentLayout(*this,
+                                      QString::fromLatin1(resources::MainFormComponentLayout));
+    });
 
     RunGuarded([this] { FormCreate(); });
 }
