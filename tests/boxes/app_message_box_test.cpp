@@ -78,6 +78,24 @@ TEST(AppMessageBox, ShowsTextAsWrittenWithCarriageReturnsAsBreaks) {
     AppMessageBox("'<b>7</b>'\rsecond line", "Vandolin", MB_OK);
 }
 
+TEST(AppMessageBox, StandsInTheMiddleOfTheScreenAtItsFinalSize) {
+    // The box sizes itself to its text only as it is shown; short and long texts both centre.
+    const QString longText = QStringLiteral("'%1' is not a valid integer value.")
+                                 .arg(QStringLiteral("nine ").repeated(40));
+    for (const QString& text : {QStringLiteral("HAVE A WINNER!"), longText}) {
+        QRect seen;
+        WhenBoxOpens([&seen](QWidget* box) {
+            seen = box->frameGeometry();
+            box->close();
+        });
+        AppMessageBox(text, "Vandolin", MB_OK | MB_ICONERROR);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        EXPECT_EQ(seen.topLeft(), QPoint(screen.width() / 2 - seen.width() / 2,
+                                         screen.height() / 2 - seen.height() / 2))
+            << text.size() << " characters";
+    }
+}
+
 TEST(ApplicationWindow, IsAHiddenZeroSizeWindowAtTheScreenCentre) {
     QWidget* window = ui::ApplicationWindow();
     ASSERT_NE(window, nullptr);

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
             QTextStream(stdout) << (answer.confirmed ? "confirmed: " : "cancelled: ") << answer.text
                                 << "\n";
         } else if (which == "about") {
-            ui::ShowInformation("Vandolin video poker, (c) 1998 the Vandolin developers");
+            ui::ShowInformation("Vandolin (c) 1998 Tavola Verde Software");
         } else if (which == "farewell") {
             ui::ShowInformation(QStringLiteral("Thank You for playing \rVandolin.\rBye...") +
                                 QString(19, u' '));

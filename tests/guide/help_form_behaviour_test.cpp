@@ -176,6 +176,21 @@ TEST(HelpFormUse, ScrollPositionsSurviveClosing) {
     EXPECT_EQ(seen, scrolledTo);
 }
 
+TEST(HelpFormUse, HandsTheKeyboardBackToTheWindowThatOpenedIt) {
+    // The table's activation refreshes its money panels, and its F1 must work again at once.
+    QWidget table;
+    table.resize(200, 100);
+    table.show();
+    table.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&table));
+    THelpForm form;
+    for (int opening = 0; opening < 2; ++opening) {
+        openAndRun(form, [&] { QTest::keyClick(focused(), Qt::Key_Return); });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &table; }, 1000))
+            << "opening " << opening;
+    }
+}
+
 TEST(HelpFormUse, IsCentredOnTheScreenEachTimeItIsShown) {
     THelpForm form;
     const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();

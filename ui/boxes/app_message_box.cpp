@@ -2,6 +2,7 @@
 
 #include "application_window.h"
 #include "line_breaks.h"
+#include "screen_centre.h"
 #include "window_disabler.h"
 
 #include <QMessageBox>
@@ -9,6 +10,20 @@
 namespace ui {
 
 namespace {
+
+// QMessageBox fits itself to its text only while it is being shown, after QDialog has placed
+// it by a provisional size, so it would stand off centre. Centring once more at that moment,
+// before the window is mapped, puts the final box in the middle of the screen.
+class ScreenCentredMessageBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        CentreOnScreen(*this);
+    }
+};
 
 QMessageBox::Icon iconFor(unsigned flags) {
     switch (flags & MB_ICONMASK) {
@@ -29,7 +44,8 @@ QMessageBox::Icon iconFor(unsigned flags) {
 
 int AppMessageBox(const QString& text, const QString& caption, unsigned flags) {
     const WindowDisabler disabler;
-    QMessageBox box(iconFor(flags), caption, QString(), QMessageBox::Ok, ApplicationWindow());
+    ScreenCentredMessageBox box(iconFor(flags), caption, QString(), QMessageBox::Ok,
+                                ApplicationWindow());
     // The text may hold what the player typed: never let it be read as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(WithLineFeeds(text));

@@ -1,11 +1,10 @@
 #include "classic_dialog.h"
 
+#include "screen_centre.h"
 #include "window_disabler.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
 
 namespace ui {
 
@@ -42,22 +41,11 @@ void ClassicDialog::reject() {
     done(mrCancel);
 }
 
-void ClassicDialog::centreOnScreen() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    // The outer size, frame included, as far as it is known before the box is shown.
-    const QSize outer = frameGeometry().size();
-    move(area.x() + area.width() / 2 - outer.width() / 2,
-         area.y() + area.height() / 2 - outer.height() / 2);
-}
-
 int ClassicDialog::runModal() {
     const WindowDisabler disabler;
     // With its native window made, the box knows its frame, so the outer size centres.
     create();
-    centreOnScreen();
+    CentreOnScreen(*this);
     return exec();
 }
 

@@ -38,8 +38,6 @@ public slots:
     void reject() override;
 
 private:
-    void centreOnScreen();
-
     QPushButton* cancelButton_ = nullptr;
 };
 

@@ -2,9 +2,10 @@
 
 #include "platform/classic_fonts.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QListWidgetItem>
+#include <QPointer>
 #include <QScreen>
 
 // The layout's pictures live in a static library; naming its initialiser here keeps the linker
@@ -64,8 +65,15 @@ THelpForm::THelpForm(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
 THelpForm::~THelpForm() = default;
 
 int THelpForm::ShowModal() {
+    // The guide is nobody's child, so when it hides the window system need not give the
+    // keyboard back to the table (without a window manager nobody gets it); hand it back
+    // ourselves, which also lets the table refresh itself on activation.
+    const QPointer<QWidget> opener = QApplication::activeWindow();
     centreOnScreen();
-    return exec();
+    const int result = exec();
+    if (opener && opener != this && opener->isVisible())
+        opener->activateWindow();
+    return result;
 }
 
 void THelpForm::BitBtn1Click() {

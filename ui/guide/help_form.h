@@ -21,7 +21,8 @@ public:
 
     // Centres the window on the screen and runs it modally: the other windows of the program
     // take no input until it is closed. It is closed by OK, by Enter while OK has the focus,
-    // by Esc and by the title bar's close button; every way ends with mrCancel.
+    // by Esc and by the title bar's close button; every way ends with mrCancel. The window
+    // that was active when it opened is active again afterwards.
     int ShowModal();
 
     // OK: closes the window. Closing a modal window reports Cancel, as the close button does.
