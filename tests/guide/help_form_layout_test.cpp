@@ -209,6 +209,7 @@ TEST(HelpFormLayout, MemosFillTheirPagesWithBothScrollBars) {
         const auto* page = control<QWidget>(form, m.page);
         pages->setCurrentWidget(const_cast<QWidget*>(page));
         EXPECT_EQ(memo->geometry(), page->rect()) << m.name;
+        EXPECT_EQ(page->size(), QSize(337, 241)) << m.page;
         EXPECT_EQ(memo->isReadOnly(), m.readOnly) << m.name;
         EXPECT_EQ(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn) << m.name;
         EXPECT_EQ(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn) << m.name;

@@ -1,6 +1,7 @@
 #include "ui/guide/help_form.h"
 
 #include "platform/classic_fonts.h"
+#include "ui/guide/classic_tab_pages.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -47,6 +48,8 @@ THelpForm::THelpForm(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
     ui_.ProductName->setFont(classicFont(ClassicFace::MsSansSerif, kProductNamePixels, true));
     ui_.Label2->setFont(classicFont(ClassicFace::MsSansSerif, kWindowFontPixels, true));
     ui_.Label1->setFont(classicFont(ClassicFace::MsSansSerif, kCreditPixels));
+
+    ClassicTabPages::Apply(*ui_.PageControl1);
 
     for (int row = 0; row < ui_.ListBox1->count(); ++row)
         ui_.ListBox1->item(row)->setSizeHint(QSize(0, kListRowHeight));
