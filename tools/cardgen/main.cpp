@@ -1,7 +1,6 @@
 // Draws every picture, cursor and icon the game embeds, into one folder:
 //   vandolin-cardgen OUTPUT_DIR
 //   vandolin-cardgen --contact-sheet FILE.png
-//   vandolin-cardgen --desktop-icon FILE.png   (the large icon, for the desktop's menus)
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -51,25 +50,9 @@ void WriteAll(const fs::path& dir) {
               cardgen::EncodeIcon({cardgen::PaintLargeIcon(), cardgen::PaintSmallIcon()}));
 }
 
-// The large icon as a PNG, the form desktop icon themes read; its mask becomes transparency.
-cardgen::IndexedImage DesktopIcon() {
-    const cardgen::Canvas icon = cardgen::PaintLargeIcon();
-    cardgen::IndexedImage image;
-    image.width = icon.Width();
-    image.height = icon.Height();
-    image.palette.assign(cardgen::kPalette.begin(), cardgen::kPalette.end());
-    image.palette.push_back({0, 0, 0});
-    image.firstTransparent = cardgen::kPaletteSize;
-    for (cardgen::Colour c : icon.Pixels()) {
-        image.pixels.push_back(static_cast<std::uint8_t>(c)); // Transparent is index 16
-    }
-    return image;
-}
-
 int Usage() {
     std::fprintf(stderr, "usage: vandolin-cardgen OUTPUT_DIR\n"
-                         "       vandolin-cardgen --contact-sheet FILE.png\n"
-                         "       vandolin-cardgen --desktop-icon FILE.png\n");
+                         "       vandolin-cardgen --contact-sheet FILE.png\n");
     return 2;
 }
 
@@ -80,10 +63,6 @@ int main(int argc, char** argv) {
     try {
         if (args.size() == 2 && args[0] == "--contact-sheet") {
             WriteFile(args[1], cardgen::EncodePng(cardgen::BuildContactSheet()));
-            return 0;
-        }
-        if (args.size() == 2 && args[0] == "--desktop-icon") {
-            WriteFile(args[1], cardgen::EncodePng(DesktopIcon()));
             return 0;
         }
         if (args.size() == 1 && !args[0].starts_with("-")) {

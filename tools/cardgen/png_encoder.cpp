@@ -102,12 +102,6 @@ std::vector<std::uint8_t> EncodePng(const IndexedImage& image) {
         palette.insert(palette.end(), {c.r, c.g, c.b});
     }
     Chunk(out, "PLTE", palette);
-    if (image.firstTransparent < image.palette.size()) {
-        std::vector<std::uint8_t> alpha(image.palette.size(), 0xFF);
-        std::fill(alpha.begin() + static_cast<std::ptrdiff_t>(image.firstTransparent), alpha.end(),
-                  0x00);
-        Chunk(out, "tRNS", alpha);
-    }
     std::vector<std::uint8_t> raw;
     raw.reserve(image.pixels.size() + static_cast<std::size_t>(image.height));
     for (int y = 0; y < image.height; ++y) {

@@ -13,13 +13,11 @@ struct IndexedImage {
     int height = 0;
     std::vector<Rgb> palette;
     std::vector<std::uint8_t> pixels; // row by row, top down
-    // Palette entries from this index on are fully see-through (a tRNS chunk); none by default.
-    std::size_t firstTransparent = 256;
 };
 
 // A valid PNG of the image. The deflate stream uses stored blocks only: the sheet is a
-// development aid and the desktop icon is tiny, and this keeps the generator free of a compression
-// library. Throws std::invalid_argument when the pixels do not fit the size or palette.
+// development aid, and this keeps the generator free of a compression library.
+// Throws std::invalid_argument when the pixels do not fit the size or palette.
 std::vector<std::uint8_t> EncodePng(const IndexedImage& image);
 
 } // namespace cardgen
