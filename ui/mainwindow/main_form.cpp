@@ -2,6 +2,7 @@
 
 #include "platform/frame/system_settings.h"
 #include "ui/boxes/boxes.h"
+#include "ui/boxes/window_disabler.h"
 #include "ui/guide/help_form.h"
 #include "ui/mainwindow/accel_label.h"
 #include "ui/mainwindow/classic_layout.h"
@@ -251,8 +252,13 @@ void TMainForm::NClick(QAction* sender) {
 }
 
 void TMainForm::Sommario1Click() {
-    if (helpForm_)
-        helpForm_->ShowModal();
+    if (!helpForm_)
+        return;
+    // The guide is modal as the boxes are: the table is disabled while it is open and becomes
+    // the active window again when it closes, which refreshes the money panels. Without this
+    // nothing hands the activation back where no window manager does it.
+    const WindowDisabler disabler;
+    helpForm_->ShowModal();
 }
 
 void TMainForm::About1Click() {
