@@ -129,9 +129,12 @@ QString XSession::WindowName(const QString& window) {
 }
 
 void XSession::ClickAt(QPoint at) {
+    // No --sync: it waits for the pointer to move and so never returns when the pointer is
+    // already there (a second click on the deck). The server handles the warp before the
+    // button events of the same connection in any case.
     Run(QStringLiteral("xdotool"),
-        {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
-         QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
+        {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+         QStringLiteral("click"), QStringLiteral("1")});
 }
 
 void XSession::Keys(const QString& keys) {
