@@ -29,6 +29,8 @@ constexpr int kSlotTop = 12;
 constexpr QSize kCard(72, 97);
 constexpr int kBack1 = 53;
 constexpr QPoint kMode(28, 132);
+constexpr QPoint kBetBar(284, 278 + 4); // inside the bottom panel
+constexpr QRgb kMaroon = 0x800000;
 constexpr QRgb kLime = 0x00FF00;
 constexpr QRgb kYellow = 0xFFFF00;
 
@@ -165,6 +167,22 @@ int main(int argc, char** argv) {
           "the table is painted with empty slots");
     check(pictureAt(screen, client + kDeck) == kBack1, "the deck shows back 1");
 
+    // Shown, the window is active without a click: its first activation fills the money
+    // panels, so the bet panel shows maroon text.
+    const auto screenShows = [&](auto done) {
+        QElapsedTimer waited;
+        waited.start();
+        do {
+            screen = x.Screenshot();
+            if (!screen.isNull() && done(screen))
+                return true;
+        } while (waited.elapsed() < 5000);
+        return false;
+    };
+    const QRect betBar(client + kBetBar, QSize(37, 21));
+    check(screenShows([&](const QImage& shot) { return countColour(shot, betBar, kMaroon) > 5; }),
+          "the window starts active and the bet panel shows the bet");
+
     const QPoint deckCentre = client + kDeck + QPoint(kCard.width() / 2, kCard.height() / 2);
     const QPoint slot1Centre =
         client + QPoint(kSlotLeft[0], kSlotTop) + QPoint(kCard.width() / 2, kCard.height() / 2);
@@ -239,14 +257,8 @@ int main(int argc, char** argv) {
     // yellow DEAL after the draw. Then the resident memory.
     const QRect modeArea(client + kMode, QSize(60, 16));
     const auto modeShows = [&](QRgb colour) {
-        QElapsedTimer waited;
-        waited.start();
-        do {
-            screen = x.Screenshot();
-            if (!screen.isNull() && countColour(screen, modeArea, colour) > 10)
-                return true;
-        } while (waited.elapsed() < 5000);
-        return false;
+        return screenShows(
+            [&](const QImage& shot) { return countColour(shot, modeArea, colour) > 10; });
     };
     int rounds = 0;
     for (int round = 0; round < 9; ++round) {
