@@ -259,6 +259,29 @@ TEST_F(CommandsTest, MenuHintsReachTheStatusLine) {
     EXPECT_EQ(seen, QStringList{QStringLiteral("Start a new game")});
 }
 
+TEST_F(CommandsTest, DisabledItemsStillShowTheirHints) {
+    Click(w().Mazzo1); // DRAW: New and Bet are disabled
+    ASSERT_FALSE(w().Nuovo1->isEnabled());
+    QString hinted;
+    bool highlighted = false;
+    QTimer::singleShot(50, table.get(), [&] {
+        QMenu* menu = w().Gioco1;
+        QTest::mouseMove(menu, menu->actionGeometry(w().Nuovo1).center());
+        hinted = status();
+        highlighted = menu->activeAction() == w().Nuovo1;
+        // Enter on the highlighted disabled item does nothing.
+        QTest::keyClick(menu, Qt::Key_Return);
+        menu->close();
+    });
+    QMenuBar* bar = w().MainMenu1;
+    QTest::mouseClick(bar, Qt::LeftButton, {},
+                      bar->actionGeometry(w().Gioco1->menuAction()).center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w().Gioco1->isVisible(); }));
+    EXPECT_TRUE(highlighted);
+    EXPECT_EQ(hinted, QStringLiteral("Start a new game."));
+    EXPECT_EQ(w().Mode->caption(), QStringLiteral("DRAW"));
+}
+
 TEST_F(CommandsTest, RightClickOpensThePopUpAtThePointer) {
     for (QWidget* target :
          {static_cast<QWidget*>(table->clientArea()), static_cast<QWidget*>(w().Carte2),
