@@ -317,12 +317,49 @@ TEST_F(CommandsTest, TheWindowKeepsItsSize) {
 }
 
 TEST_F(CommandsTest, ControlsSitWhereTheLayoutPutsThem) {
-    EXPECT_EQ(w().Carte1->geometry(), QRect(12, 12, 72, 97));
-    EXPECT_EQ(w().Carte5->geometry(), QRect(348, 12, 72, 97));
-    EXPECT_EQ(w().Mazzo1->geometry(), QRect(12, 160, 72, 97));
-    EXPECT_EQ(w().Panel1->geometry(), QRect(0, 278, 434, 29));
-    EXPECT_EQ(w().StatusBar->geometry(), QRect(4, 4, 245, 21));
-    EXPECT_EQ(w().ScoreBar->geometry(), QRect(364, 4, 65, 21));
+    // Fixed-size controls keep the layout's rectangle; labels keep their top-left corner and
+    // size themselves to their text. Fonts by pixel height and weight, text colours.
+    struct Control {
+        QWidget* widget;
+        QRect place; // width 0: sized to its text
+        int pixels;  // 0: no font of its own
+        bool bold;
+        QColor text;
+    };
+    const QColor black(0, 0, 0);
+    const std::vector<Control> controls{
+        {w().Carte1, {12, 12, 72, 97}, 0, false, {}},
+        {w().Carte2, {96, 12, 72, 97}, 0, false, {}},
+        {w().Carte3, {180, 12, 72, 97}, 0, false, {}},
+        {w().Carte4, {264, 12, 72, 97}, 0, false, {}},
+        {w().Carte5, {348, 12, 72, 97}, 0, false, {}},
+        {w().Mazzo1, {12, 160, 72, 97}, 0, false, {}},
+        {w().Mode, {28, 132, 0, 0}, 13, true, QColor(255, 0, 0)},
+        {w().Panel1, {0, 278, 434, 29}, 13, false, {}},
+        {w().StatusBar, {4, 4, 245, 21}, 13, false, black},
+        {w().Label1, {260, 8, 0, 0}, 13, false, black},
+        {w().BetBar, {284, 4, 37, 21}, 13, true, QColor(128, 0, 0)},
+        {w().Label2, {332, 8, 0, 0}, 13, false, black},
+        {w().ScoreBar, {364, 4, 65, 21}, 13, true, QColor(0, 128, 0)},
+    };
+    for (const Control& c : controls) {
+        const std::string name = c.widget->objectName().toStdString();
+        if (c.place.width() > 0) {
+            EXPECT_EQ(c.widget->geometry(), c.place) << name;
+        } else {
+            EXPECT_EQ(c.widget->pos(), c.place.topLeft()) << name;
+        }
+        if (c.pixels > 0) {
+            EXPECT_EQ(c.widget->font().pixelSize(), c.pixels) << name;
+            EXPECT_EQ(c.widget->font().bold(), c.bold) << name;
+        }
+        if (c.text.isValid()) {
+            EXPECT_EQ(c.widget->palette().color(QPalette::WindowText), c.text) << name;
+        }
+    }
+    EXPECT_EQ(w().Label1->text(), QStringLiteral("Bet"));
+    EXPECT_EQ(w().Label2->text(), QStringLiteral("Cash"));
+    EXPECT_EQ(w().StatusBar->text(), QStringLiteral("StatusBar"));
     const std::array<QLabel*, 9> lines{w().Score0, w().Score1, w().Score2, w().Score3, w().Score4,
                                        w().Score5, w().Score6, w().Score7, w().Score8};
     for (int i = 0; i < 9; ++i) {
