@@ -132,6 +132,7 @@ int main(int argc, char** argv) {
     env.insert(QStringLiteral("ASAN_OPTIONS"),
                env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
     player.setProcessEnvironment(env);
+    e2e::XSession::EndWithParent(player);
     player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QElapsedTimer sinceStart;
     sinceStart.start();
