@@ -6,6 +6,9 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 namespace e2e {
 
 XSession::~XSession() {
@@ -15,6 +18,10 @@ XSession::~XSession() {
             server_.kill();
         server_.waitForFinished(1000);
     }
+}
+
+void XSession::EndWithParent(QProcess& child) {
+    child.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
 }
 
 QStringList XSession::MissingTools() {
@@ -30,6 +37,7 @@ bool XSession::StartServer() {
     // -displayfd: the server picks a free display and writes its number to our pipe, so
     // parallel runs never collide.
     server_.setProgram(QStringLiteral("Xvfb"));
+    EndWithParent(server_);
     server_.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"),
                           QStringLiteral("-screen"), QStringLiteral("0"),
                           QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
@@ -129,9 +137,12 @@ QString XSession::WindowName(const QString& window) {
 }
 
 void XSession::ClickAt(QPoint at) {
+    // No --sync: it waits for the pointer to move and so never returns when the pointer is
+    // already there (a second click on the deck). The server handles the warp before the
+    // button events of the same connection in any case.
     Run(QStringLiteral("xdotool"),
-        {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
-         QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
+        {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+         QStringLiteral("click"), QStringLiteral("1")});
 }
 
 void XSession::Keys(const QString& keys) {

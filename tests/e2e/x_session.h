@@ -16,6 +16,10 @@ namespace e2e {
 
 class XSession {
 public:
+    // Makes a child started by this process end with it, also when this process is killed
+    // (a test run out of time) and no destructor runs: no server or game is left behind.
+    static void EndWithParent(QProcess& child);
+
     XSession() = default;
     ~XSession();
     XSession(const XSession&) = delete;

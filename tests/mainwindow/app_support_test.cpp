@@ -14,6 +14,19 @@ TEST(DisplayCheck, AnyWayToADisplayWillDo) {
     EXPECT_TRUE(ui::CheckDisplay(nullptr, ":0", nullptr).available);
     EXPECT_TRUE(ui::CheckDisplay(nullptr, nullptr, "wayland-0").available);
     EXPECT_TRUE(ui::CheckDisplay("", "", "wayland-0").available);
+    EXPECT_TRUE(ui::CheckDisplay("xcb", ":0", nullptr).available);
+    EXPECT_TRUE(ui::CheckDisplay("wayland-egl", nullptr, "wayland-0").available);
+    // A fallback list needs one plugin that can work.
+    EXPECT_TRUE(ui::CheckDisplay("wayland;xcb", ":0", nullptr).available);
+}
+
+TEST(DisplayCheck, AnExplicitDesktopPluginNeedsItsServer) {
+    // The toolkit would abort on these with a terse message of its own.
+    EXPECT_FALSE(ui::CheckDisplay("xcb", nullptr, "wayland-0").available);
+    EXPECT_FALSE(ui::CheckDisplay("xcb:nograb", "", nullptr).available);
+    EXPECT_FALSE(ui::CheckDisplay("wayland", ":0", nullptr).available);
+    EXPECT_FALSE(ui::CheckDisplay("wayland;xcb", nullptr, nullptr).available);
+    EXPECT_FALSE(ui::CheckDisplay(";", nullptr, nullptr).available);
 }
 
 TEST(DisplayCheck, NoDisplaySaysHowToRunAnyway) {

@@ -56,6 +56,28 @@ TEST(AccelLabel, UnderlineIsDrawnOnlyWhenMarked) {
     EXPECT_GT(ink(QStringLiteral("&Start")), ink(QStringLiteral("Start")));
 }
 
+TEST(AccelLabel, KeepsItsLookWhileItsWindowIsDisabled) {
+    // The table is disabled behind every box; its round-state label must still read in its
+    // own colour, as the plain labels do.
+    QWidget window;
+    auto* label = new ui::AccelLabel(&window);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    label->setPalette(palette);
+    label->setFont(QFont(QStringLiteral("Liberation Sans"), 20));
+    label->setCaption(QStringLiteral("&Start"));
+    label->resize(label->sizeHint());
+    const QImage enabled = label->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < enabled.height(); ++y)
+        for (int x = 0; x < enabled.width(); ++x)
+            red += enabled.pixelColor(x, y) == QColor(255, 0, 0);
+    ASSERT_GT(red, 20);
+
+    window.setEnabled(false);
+    EXPECT_EQ(label->grab().toImage(), enabled);
+}
+
 TEST(PictureBox, DrawingCreatesItsOwnPictureAndANullSourceDrawsNothing) {
     ui::PictureBox box;
     box.resize(72, 97);

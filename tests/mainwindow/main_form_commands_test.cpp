@@ -98,7 +98,8 @@ TEST_F(CommandsTest, F1ShowsTheGuideModallyAndTheTableRefreshesAfterwards) {
     table->game().Bet = 7; // changed behind the panels' back: activation shows it again
     bool tableBlocked = false;
     ModalAnswerer answerer([&](QWidget* box) {
-        tableBlocked = !table->isActiveWindow();
+        // The table is disabled behind the guide, so neither clicks nor its close button reach it.
+        tableBlocked = !table->isActiveWindow() && !table->isEnabled();
         box->close();
     });
     QTest::keyClick(table.get(), Qt::Key_F1);
@@ -106,6 +107,7 @@ TEST_F(CommandsTest, F1ShowsTheGuideModallyAndTheTableRefreshesAfterwards) {
     EXPECT_EQ(answerer.seen()[0].className, QStringLiteral("ui::THelpForm"));
     EXPECT_TRUE(tableBlocked);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w().BetBar->text() == QStringLiteral("$7"); }));
+    EXPECT_TRUE(table->isEnabled());
 
     // In DRAW too; not while the window is disabled.
     Click(w().Mazzo1);
@@ -220,8 +222,9 @@ TEST_F(CommandsTest, StatusLineFollowsTheTableAndTheHints) {
 
     // Only BetBar and ScoreBar have tooltips.
     for (QWidget* child : table->findChildren<QWidget*>()) {
-        if (child != w().BetBar && child != w().ScoreBar)
+        if (child != w().BetBar && child != w().ScoreBar) {
             EXPECT_TRUE(child->toolTip().isEmpty()) << child->objectName().toStdString();
+        }
     }
     EXPECT_EQ(w().BetBar->toolTip(), QStringLiteral("denaro puntato"));
     EXPECT_EQ(w().ScoreBar->toolTip(), QStringLiteral("contante disponibile"));
@@ -248,9 +251,37 @@ TEST_F(CommandsTest, MenuHintsReachTheStatusLine) {
         seen << status();
         w().PopupMenu1->close();
     });
-    QTest::mouseClick(w().Score4, Qt::RightButton);
+    // Through the window, as the pointer does: the toolkit turns the right button into the
+    // pop-up request (a click sent to the label itself would bypass that).
+    QTest::mouseClick(table->windowHandle(), Qt::RightButton, {},
+                      w().Score4->mapTo(table.get(), w().Score4->rect().center()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w().PopupMenu1->isVisible(); }));
     EXPECT_EQ(seen, QStringList{QStringLiteral("Start a new game")});
+}
+
+TEST_F(CommandsTest, DisabledItemsStillShowTheirHints) {
+    Click(w().Mazzo1); // DRAW: New and Bet are disabled
+    ASSERT_FALSE(w().Nuovo1->isEnabled());
+    QString hinted;
+    bool highlighted = false;
+    int triggered = 0;
+    QObject::connect(w().Nuovo1, &QAction::triggered, table.get(), [&] { ++triggered; });
+    QTimer::singleShot(50, table.get(), [&] {
+        QMenu* menu = w().Gioco1;
+        QTest::mouseMove(menu, menu->actionGeometry(w().Nuovo1).center());
+        hinted = status();
+        highlighted = menu->activeAction() == w().Nuovo1;
+        // Enter on the highlighted disabled item does nothing.
+        QTest::keyClick(menu, Qt::Key_Return);
+        menu->close();
+    });
+    QMenuBar* bar = w().MainMenu1;
+    QTest::mouseClick(bar, Qt::LeftButton, {},
+                      bar->actionGeometry(w().Gioco1->menuAction()).center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w().Gioco1->isVisible(); }));
+    EXPECT_TRUE(highlighted);
+    EXPECT_EQ(hinted, QStringLiteral("Start a new game."));
+    EXPECT_EQ(triggered, 0);
 }
 
 TEST_F(CommandsTest, RightClickOpensThePopUpAtThePointer) {
@@ -286,12 +317,49 @@ TEST_F(CommandsTest, TheWindowKeepsItsSize) {
 }
 
 TEST_F(CommandsTest, ControlsSitWhereTheLayoutPutsThem) {
-    EXPECT_EQ(w().Carte1->geometry(), QRect(12, 12, 72, 97));
-    EXPECT_EQ(w().Carte5->geometry(), QRect(348, 12, 72, 97));
-    EXPECT_EQ(w().Mazzo1->geometry(), QRect(12, 160, 72, 97));
-    EXPECT_EQ(w().Panel1->geometry(), QRect(0, 278, 434, 29));
-    EXPECT_EQ(w().StatusBar->geometry(), QRect(4, 4, 245, 21));
-    EXPECT_EQ(w().ScoreBar->geometry(), QRect(364, 4, 65, 21));
+    // Fixed-size controls keep the layout's rectangle; labels keep their top-left corner and
+    // size themselves to their text. Fonts by pixel height and weight, text colours.
+    struct Control {
+        QWidget* widget;
+        QRect place; // width 0: sized to its text
+        int pixels;  // 0: no font of its own
+        bool bold;
+        QColor text;
+    };
+    const QColor black(0, 0, 0);
+    const std::vector<Control> controls{
+        {w().Carte1, {12, 12, 72, 97}, 0, false, {}},
+        {w().Carte2, {96, 12, 72, 97}, 0, false, {}},
+        {w().Carte3, {180, 12, 72, 97}, 0, false, {}},
+        {w().Carte4, {264, 12, 72, 97}, 0, false, {}},
+        {w().Carte5, {348, 12, 72, 97}, 0, false, {}},
+        {w().Mazzo1, {12, 160, 72, 97}, 0, false, {}},
+        {w().Mode, {28, 132, 0, 0}, 13, true, QColor(255, 0, 0)},
+        {w().Panel1, {0, 278, 434, 29}, 13, false, {}},
+        {w().StatusBar, {4, 4, 245, 21}, 13, false, black},
+        {w().Label1, {260, 8, 0, 0}, 13, false, black},
+        {w().BetBar, {284, 4, 37, 21}, 13, true, QColor(128, 0, 0)},
+        {w().Label2, {332, 8, 0, 0}, 13, false, black},
+        {w().ScoreBar, {364, 4, 65, 21}, 13, true, QColor(0, 128, 0)},
+    };
+    for (const Control& c : controls) {
+        const std::string name = c.widget->objectName().toStdString();
+        if (c.place.width() > 0) {
+            EXPECT_EQ(c.widget->geometry(), c.place) << name;
+        } else {
+            EXPECT_EQ(c.widget->pos(), c.place.topLeft()) << name;
+        }
+        if (c.pixels > 0) {
+            EXPECT_EQ(c.widget->font().pixelSize(), c.pixels) << name;
+            EXPECT_EQ(c.widget->font().bold(), c.bold) << name;
+        }
+        if (c.text.isValid()) {
+            EXPECT_EQ(c.widget->palette().color(QPalette::WindowText), c.text) << name;
+        }
+    }
+    EXPECT_EQ(w().Label1->text(), QStringLiteral("Bet"));
+    EXPECT_EQ(w().Label2->text(), QStringLiteral("Cash"));
+    EXPECT_EQ(w().StatusBar->text(), QStringLiteral("StatusBar"));
     const std::array<QLabel*, 9> lines{w().Score0, w().Score1, w().Score2, w().Score3, w().Score4,
                                        w().Score5, w().Score6, w().Score7, w().Score8};
     for (int i = 0; i < 9; ++i) {

@@ -40,5 +40,9 @@ int main(int argc, char** argv) {
     mainForm.setHelpForm(&helpForm);
 
     mainForm.show();
+    // Shown, the table is the active window, as a newly started program's main window is:
+    // the first activation fills the money panels and the keys reach the menus. A window
+    // manager would do this for us; on a bare X server nothing else does.
+    mainForm.activateWindow();
     return QApplication::exec();
 }

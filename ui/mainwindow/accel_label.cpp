@@ -1,5 +1,7 @@
 #include "ui/mainwindow/accel_label.h"
 
+#include <QEvent>
+
 namespace ui {
 
 namespace {
@@ -28,6 +30,31 @@ template <class Sink> void walkCaption(const QString& caption, Sink&& sink) {
 AccelLabel::AccelLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::RichText);
     setTextInteractionFlags(Qt::NoTextInteraction);
+    followTextColour();
+}
+
+void AccelLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && !followingColour_)
+        followTextColour();
+}
+
+void AccelLabel::followTextColour() {
+    QPalette palette = this->palette();
+    bool changed = false;
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor colour = palette.color(group, QPalette::WindowText);
+        if (palette.color(group, QPalette::Text) != colour) {
+            palette.setColor(group, QPalette::Text, colour);
+            changed = true;
+        }
+    }
+    if (!changed)
+        return;
+    followingColour_ = true;
+    setPalette(palette);
+    followingColour_ = false;
 }
 
 void AccelLabel::setCaption(const QString& caption) {

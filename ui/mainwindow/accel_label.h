@@ -22,8 +22,17 @@ public:
     // The caption as a player reads it, markers removed.
     static QString plainCaption(const QString& caption);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Rich text is drawn with the Text role, and a disabled label's Text is the style's grey.
+    // Keeping Text equal to WindowText in every state makes the label read like a plain one,
+    // in its own colour also while its window is disabled behind a box.
+    void followTextColour();
+
     QString caption_;
+    bool followingColour_ = false;
 };
 
 } // namespace ui

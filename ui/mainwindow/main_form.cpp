@@ -4,9 +4,11 @@
 #include "platform/stream/component_layout.h"
 #include "resources/layouts/components/component_layouts.h"
 #include "ui/boxes/boxes.h"
+#include "ui/boxes/window_disabler.h"
 #include "ui/guide/help_form.h"
 #include "ui/mainwindow/accel_label.h"
 #include "ui/mainwindow/classic_layout.h"
+#include "ui/mainwindow/classic_menu_style.h"
 #include "ui/mainwindow/picture_box.h"
 #include "ui/pictures/cursor_resource.h"
 #include "ui/pictures/main_icon.h"
@@ -114,6 +116,8 @@ void TMainForm::setUpLayout() {
             child->setContextMenuPolicy(Qt::NoContextMenu);
     }
 
+    for (QMenu* menu : {ui_.Gioco1, ui_.Mazzo2, ui_.N2, ui_.PopupMenu1})
+        ClassicMenuStyle::Apply(*menu);
     setMenuBar(ui_.MainMenu1);
     setClientSize(kClientSize);
     setWindowIcon(QIcon(MainIcon().pixmap(16, 16)));
@@ -256,8 +260,13 @@ void TMainForm::NClick(QAction* sender) {
 }
 
 void TMainForm::Sommario1Click() {
-    if (helpForm_)
-        helpForm_->ShowModal();
+    if (!helpForm_)
+        return;
+    // The guide is modal as the boxes are: the table is disabled while it is open and becomes
+    // the active window again when it closes, which refreshes the money panels. Without this
+    // nothing hands the activation back where no window manager does it.
+    const WindowDisabler disabler;
+    helpForm_->ShowModal();
 }
 
 void TMainForm::About1Click() {
