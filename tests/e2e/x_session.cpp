@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QProcessEnvironment>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
@@ -12,12 +13,7 @@
 namespace e2e {
 
 XSession::~XSession() {
-    if (server_.state() != QProcess::NotRunning) {
-        server_.terminate();
-        if (!server_.waitForFinished(3000))
-            server_.kill();
-        server_.waitForFinished(1000);
-    }
+    StopServer();
 }
 
 void XSession::EndWithParent(QProcess& child) {
@@ -34,12 +30,26 @@ QStringList XSession::MissingTools() {
 }
 
 bool XSession::StartServer() {
-    // -displayfd: the server picks a free display and writes its number to our pipe, so
-    // parallel runs never collide.
+    // A display number of our own, drawn from high up: servers started with -displayfd scan
+    // upwards from :0, and one probing a number in use deletes that server's socket file
+    // before it finds out, so the low numbers are where parallel runs trip over each other.
+    // The server still reports on -displayfd once it takes connections. A number already
+    // taken makes it exit at once; then another is tried.
+    constexpr int kAttempts = 8;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        const int number = QRandomGenerator::global()->bounded(2000, 59000);
+        if (TryServer(number))
+            return true;
+    }
+    return false;
+}
+
+bool XSession::TryServer(int number) {
+    StopServer();
     server_.setProgram(QStringLiteral("Xvfb"));
     EndWithParent(server_);
-    server_.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"),
-                          QStringLiteral("-screen"), QStringLiteral("0"),
+    server_.setArguments({QStringLiteral(":%1").arg(number), QStringLiteral("-displayfd"),
+                          QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
                           QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
                           QStringLiteral("tcp")});
     server_.setProcessChannelMode(QProcess::SeparateChannels);
@@ -48,22 +58,38 @@ bool XSession::StartServer() {
         why_ = QStringLiteral("Xvfb did not start");
         return false;
     }
-    QByteArray number;
+    QByteArray ready;
     QElapsedTimer clock;
     clock.start();
-    while (!number.contains('\n') && clock.elapsed() < 10000) {
+    while (!ready.contains('\n') && clock.elapsed() < 10000) {
         server_.waitForReadyRead(200);
-        number += server_.readAllStandardOutput();
+        ready += server_.readAllStandardOutput();
         if (server_.state() == QProcess::NotRunning)
             break;
     }
-    if (!number.contains('\n')) {
-        why_ = QStringLiteral("Xvfb gave no display number: ") +
-               QString::fromLocal8Bit(server_.readAllStandardError());
+    if (!ready.contains('\n') || ready.trimmed() != QByteArray::number(number)) {
+        why_ = QStringLiteral("Xvfb :%1 did not come up: ").arg(number) +
+               QString::fromLocal8Bit(server_.readAllStandardError()).trimmed();
+        StopServer();
         return false;
     }
-    display_ = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+    display_ = QStringLiteral(":%1").arg(number);
+    // A client must get through before the game is started on it.
+    if (!Run(QStringLiteral("xdotool"), {QStringLiteral("getdisplaygeometry")})) {
+        why_ = QStringLiteral("Xvfb %1 takes no connections").arg(display_);
+        StopServer();
+        return false;
+    }
     return true;
+}
+
+void XSession::StopServer() {
+    if (server_.state() == QProcess::NotRunning)
+        return;
+    server_.terminate();
+    if (!server_.waitForFinished(3000))
+        server_.kill();
+    server_.waitForFinished(1000);
 }
 
 std::optional<QByteArray> XSession::Run(const QString& program, const QStringList& args,

@@ -28,7 +28,8 @@ public:
     // The tools this needs that are not installed; empty when all are there.
     static QStringList MissingTools();
 
-    // Starts a server on a free display number of its own. False (with why()) on failure.
+    // Starts a server on a free display number of its own and checks that it takes
+    // connections. False (with why()) on failure.
     bool StartServer();
     QString display() const { return display_; }
 
@@ -49,6 +50,9 @@ public:
     QString why() const { return why_; }
 
 private:
+    bool TryServer(int number);
+    void StopServer();
+
     QProcess server_;
     QString display_;
     QString why_;

@@ -6,7 +6,7 @@ class QMenu;
 
 namespace ui {
 
-// Menus as the classic desktop draws them in one respect the toolkit's styles do not: a
+// Menus as the classic desktop draws them where the toolkit's styles do not: a
 // disabled item can be highlighted by the pointer or the arrow keys (it still does nothing),
 // so its hint reaches the status line like any other item's.
 class ClassicMenuStyle : public QProxyStyle {
