@@ -1,12 +1,12 @@
 #include "ui/guide/help_form.h"
 
 #include "platform/classic_fonts.h"
+#include "ui/boxes/window_disabler.h"
 #include "ui/guide/classic_tab_pages.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidgetItem>
-#include <QPointer>
 #include <QScreen>
 
 // The layout's pictures live in a static library; naming its initialiser here keeps the linker
@@ -68,15 +68,13 @@ THelpForm::THelpForm(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
 THelpForm::~THelpForm() = default;
 
 int THelpForm::ShowModal() {
-    // The guide is nobody's child, so when it hides the window system need not give the
-    // keyboard back to the table (without a window manager nobody gets it); hand it back
-    // ourselves, which also lets the table refresh itself on activation.
-    const QPointer<QWidget> opener = QApplication::activeWindow();
+    // Modal as the boxes are: the other windows are disabled while the guide is open, and the
+    // one that opened it is active again afterwards, which lets the table refresh its money
+    // panels. The guide is nobody's child, so without this nothing would hand the activation
+    // back where no window manager does it.
+    const WindowDisabler disabler;
     centreOnScreen();
-    const int result = exec();
-    if (opener && opener != this && opener->isVisible())
-        opener->activateWindow();
-    return result;
+    return exec();
 }
 
 void THelpForm::BitBtn1Click() {

@@ -4,7 +4,6 @@
 #include "platform/stream/component_layout.h"
 #include "resources/layouts/components/component_layouts.h"
 #include "ui/boxes/boxes.h"
-#include "ui/boxes/window_disabler.h"
 #include "ui/guide/help_form.h"
 #include "ui/mainwindow/accel_label.h"
 #include "ui/mainwindow/classic_layout.h"
@@ -260,13 +259,8 @@ void TMainForm::NClick(QAction* sender) {
 }
 
 void TMainForm::Sommario1Click() {
-    if (!helpForm_)
-        return;
-    // The guide is modal as the boxes are: the table is disabled while it is open and becomes
-    // the active window again when it closes, which refreshes the money panels. Without this
-    // nothing hands the activation back where no window manager does it.
-    const WindowDisabler disabler;
-    helpForm_->ShowModal();
+    if (helpForm_)
+        helpForm_->ShowModal();
 }
 
 void TMainForm::About1Click() {
