@@ -14,22 +14,6 @@
 namespace caption {
 namespace {
 
-using platform::Metric;
-
-FrameMetrics currentMetrics() {
-    const platform::SystemSettings& s = platform::SystemSettings::instance();
-    FrameMetrics m;
-    m.cxFixedFrame = s.metric(Metric::CxFixedFrame);
-    m.cyFixedFrame = s.metric(Metric::CyFixedFrame);
-    m.cxFrame = s.metric(Metric::CxFrame);
-    m.cyFrame = s.metric(Metric::CyFrame);
-    m.cyCaption = s.metric(Metric::CyCaption);
-    m.cySmCaption = s.metric(Metric::CySmCaption);
-    m.cxSize = s.metric(Metric::CxSize);
-    m.cxSmSize = s.metric(Metric::CxSmSize);
-    return m;
-}
-
 bool hasStandardCaptionStyle(platform::BorderStyle style) {
     return style == platform::BorderStyle::bsSingle || style == platform::BorderStyle::bsSizeable;
 }
@@ -59,7 +43,7 @@ TitleRect TGradientCaption::TitleBarRect() const {
     in.height = host->height();
     in.newShell = newShell_;
     in.designing = Designing();
-    in.metrics = currentMetrics();
+    in.metrics = FrameMetrics::current();
     return caption::TitleBarRect(in);
 }
 

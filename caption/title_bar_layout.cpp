@@ -15,11 +15,11 @@ TitleRect TitleBarRect(const TitleBarInput& in) {
     const FrameMetrics& m = in.metrics;
     TitleRect r{0, 0, in.width, in.height};
 
-    int cx = m.cxFixedFrame;
-    int cy = m.cyFixedFrame;
+    int cx = m.fixedFrameX;
+    int cy = m.fixedFrameY;
     if (!in.minimized && (s == BorderStyle::bsSizeable || s == BorderStyle::bsSizeToolWin)) {
-        cx = m.cxFrame;
-        cy = m.cyFrame;
+        cx = m.frameX;
+        cy = m.frameY;
     }
     r.left += cx;
     r.top += cy;
@@ -28,12 +28,12 @@ TitleRect TitleBarRect(const TitleBarInput& in) {
 
     const bool toolWindow = s == BorderStyle::bsToolWindow || s == BorderStyle::bsSizeToolWin;
     // The last caption row is the line under the caption, which the frame draws.
-    r.bottom = r.top + (toolWindow ? m.cySmCaption : m.cyCaption) - 1;
+    r.bottom = r.top + (toolWindow ? m.smallCaption : m.caption) - 1;
 
-    const int b = m.cxSize;
+    const int b = m.buttonWidth;
     const bool systemMenu = (in.borderIcons & platform::biSystemMenu) != 0;
     if (toolWindow) {
-        r.right -= m.cxSmSize + 2;
+        r.right -= m.smallButtonWidth + 2;
     } else {
         if (systemMenu && in.newShell) {
             r.right -= b + 2; // close button

@@ -1,23 +1,15 @@
 #pragma once
 
 #include "caption/title_rect.h"
+#include "platform/frame/frame_layout.h"
 #include "platform/frame/framed_window.h"
 
 #include <QRgb>
 
 namespace caption {
 
-// The frame metrics the caption rectangle depends on.
-struct FrameMetrics {
-    int cxFixedFrame = 0;
-    int cyFixedFrame = 0;
-    int cxFrame = 0;
-    int cyFrame = 0;
-    int cyCaption = 0;
-    int cySmCaption = 0;
-    int cxSize = 0;
-    int cxSmSize = 0;
-};
+// The frame metrics the caption rectangle depends on: the frame's own.
+using FrameMetrics = platform::FrameMetrics;
 
 // Everything about the window that decides where its caption lies.
 struct TitleBarInput {
