@@ -5,7 +5,9 @@
 #include "screen_centre.h"
 #include "window_disabler.h"
 
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ui {
 
@@ -52,6 +54,8 @@ int AppMessageBox(const QString& text, const QString& caption, unsigned flags) {
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
+    // Some desktop styles put a picture on standard buttons; the classic OK is a plain word.
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
     return IDOK;
 }
