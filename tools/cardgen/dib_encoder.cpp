@@ -2,12 +2,31 @@
 
 #include <stdexcept>
 
-#include "tools/cardgen/byte_writer.h"
-
 namespace cardgen {
 
 int StrideFor(int width, int bits) {
     return (width * bits + 31) / 32 * 4;
+}
+
+void WriteInfoHeader(ByteWriter& out, int width, int height, int bits, std::uint32_t imageBytes,
+                     std::span<const Rgb> palette) {
+    out.U32(kInfoHeaderSize);
+    out.S32(width);
+    out.S32(height);
+    out.U16(1); // planes
+    out.U16(static_cast<unsigned>(bits));
+    out.U32(0); // no compression
+    out.U32(imageBytes);
+    out.S32(0); // no preferred resolution
+    out.S32(0);
+    out.U32(static_cast<std::uint32_t>(palette.size()));
+    out.U32(0); // every colour matters
+    for (const Rgb& c : palette) {
+        out.U8(c.b);
+        out.U8(c.g);
+        out.U8(c.r);
+        out.U8(0);
+    }
 }
 
 std::vector<std::uint8_t> EncodeDib(const Canvas& picture) {
@@ -15,23 +34,7 @@ std::vector<std::uint8_t> EncodeDib(const Canvas& picture) {
     const int h = picture.Height();
     const int stride = StrideFor(w, 4);
     ByteWriter out;
-    out.U32(kInfoHeaderSize);
-    out.S32(w);
-    out.S32(h); // positive height: rows run bottom-up
-    out.U16(1); // planes
-    out.U16(4); // bits a pixel
-    out.U32(0); // no compression
-    out.U32(static_cast<std::uint32_t>(stride * h));
-    out.S32(0);
-    out.S32(0);
-    out.U32(kPaletteSize);
-    out.U32(0);
-    for (const Rgb& c : kPalette) {
-        out.U8(c.b);
-        out.U8(c.g);
-        out.U8(c.r);
-        out.U8(0);
-    }
+    WriteInfoHeader(out, w, h, 4, static_cast<std::uint32_t>(stride * h), kPalette);
     for (int y = h - 1; y >= 0; --y) {
         std::vector<std::uint8_t> row(static_cast<std::size_t>(stride), 0);
         for (int x = 0; x < w; ++x) {

@@ -30,23 +30,8 @@ std::vector<std::uint8_t> EncodeEntry(const Canvas& image, int bits,
     const int colour_stride = StrideFor(w, bits);
     const int mask_stride = StrideFor(w, 1);
     ByteWriter out;
-    out.U32(kInfoHeaderSize);
-    out.S32(w);
-    out.S32(2 * h);
-    out.U16(1);
-    out.U16(static_cast<unsigned>(bits));
-    out.U32(0);
-    out.U32(static_cast<std::uint32_t>((colour_stride + mask_stride) * h));
-    out.S32(0);
-    out.S32(0);
-    out.U32(static_cast<std::uint32_t>(palette.size()));
-    out.U32(0);
-    for (const Rgb& c : palette) {
-        out.U8(c.b);
-        out.U8(c.g);
-        out.U8(c.r);
-        out.U8(0);
-    }
+    WriteInfoHeader(out, w, 2 * h, bits,
+                    static_cast<std::uint32_t>((colour_stride + mask_stride) * h), palette);
     const int per_byte = 8 / bits;
     for (int y = h - 1; y >= 0; --y) {
         std::vector<std::uint8_t> row(static_cast<std::size_t>(colour_stride), 0);
