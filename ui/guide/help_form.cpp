@@ -1,13 +1,12 @@
 #include "ui/guide/help_form.h"
 
 #include "platform/classic_fonts.h"
+#include "ui/boxes/screen_centre.h"
 #include "ui/boxes/window_disabler.h"
 #include "ui/guide/classic_tab_pages.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QListWidgetItem>
-#include <QScreen>
 
 // The layout's pictures live in a static library; naming its initialiser here keeps the linker
 // from dropping them. Resource initialisers must be called from the global namespace.
@@ -96,16 +95,10 @@ bool THelpForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void THelpForm::centreOnScreen() {
-    const QWidget* owner = parentWidget();
-    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
     // The frame's size is known only once the window exists; before the first showing it
     // would be taken for the bare client area and the frame would sit off centre.
     winId();
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->geometry().center());
-    move(frame.topLeft());
+    CentreOnScreen(*this);
 }
 
 } // namespace ui
