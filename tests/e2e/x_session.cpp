@@ -48,10 +48,14 @@ bool XSession::TryServer(int number) {
     StopServer();
     server_.setProgram(QStringLiteral("Xvfb"));
     EndWithParent(server_);
+    // -noreset: by default the server resets when its last client leaves, and a client
+    // still in its handshake at that moment is dropped. The xdotool probes come and go many
+    // times a second while the game starts, so without it the game now and then could not
+    // connect at all.
     server_.setArguments({QStringLiteral(":%1").arg(number), QStringLiteral("-displayfd"),
                           QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
                           QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                          QStringLiteral("tcp")});
+                          QStringLiteral("tcp"), QStringLiteral("-noreset")});
     server_.setProcessChannelMode(QProcess::SeparateChannels);
     server_.start();
     if (!server_.waitForStarted(5000)) {
