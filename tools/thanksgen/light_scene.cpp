@@ -177,29 +177,24 @@ void paintBirds(QPainter& p) {
     p.setPen(Qt::NoPen);
 }
 
-void paintBeams(QPainter& p) {
-    // Two soft beams sweeping out from the lamp, fading with distance.
-    QPainterPath right;
-    right.moveTo(kLamp);
-    right.lineTo(185, 12);
-    right.lineTo(185, 58);
-    right.closeSubpath();
-    QLinearGradient rightFade(kLamp, QPointF(185, 35));
-    rightFade.setColorAt(0.0, QColor(255, 246, 190, 170));
-    rightFade.setColorAt(1.0, QColor(255, 246, 190, 0));
-    p.setBrush(rightFade);
-    p.drawPath(right);
+// A soft beam from the lamp to the edge between the two far corners, fading along its axis.
+void paintBeam(QPainter& p, QPointF farTop, QPointF farBottom, int nearAlpha, int farAlpha) {
+    QPainterPath beam;
+    beam.moveTo(kLamp);
+    beam.lineTo(farTop);
+    beam.lineTo(farBottom);
+    beam.closeSubpath();
+    QLinearGradient fade(kLamp, (farTop + farBottom) / 2);
+    fade.setColorAt(0.0, QColor(255, 246, 190, nearAlpha));
+    fade.setColorAt(1.0, QColor(255, 246, 190, farAlpha));
+    p.setBrush(fade);
+    p.drawPath(beam);
+}
 
-    QPainterPath left;
-    left.moveTo(kLamp);
-    left.lineTo(0, 30);
-    left.lineTo(0, 46);
-    left.closeSubpath();
-    QLinearGradient leftFade(kLamp, QPointF(0, 38));
-    leftFade.setColorAt(0.0, QColor(255, 246, 190, 150));
-    leftFade.setColorAt(1.0, QColor(255, 246, 190, 20));
-    p.setBrush(leftFade);
-    p.drawPath(left);
+void paintBeams(QPainter& p) {
+    // Two beams sweeping out from the lamp, fading with distance.
+    paintBeam(p, QPointF(185, 12), QPointF(185, 58), 170, 0);
+    paintBeam(p, QPointF(0, 30), QPointF(0, 46), 150, 20);
 }
 
 void paintCliff(QPainter& p) {
