@@ -84,12 +84,13 @@ int ClassicStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
 void ClassicStyle::drawControl(ControlElement element, const QStyleOption* option,
                                QPainter* painter, const QWidget* widget) const {
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-    if (element != CE_MenuBarItem || item == nullptr) {
+    auto* common = qobject_cast<QCommonStyle*>(baseStyle());
+    if (element != CE_MenuBarItem || item == nullptr || common == nullptr) {
         QProxyStyle::drawControl(element, option, painter, widget);
         return;
     }
     // The classic base raises and sinks headings like buttons; ours stay flat and take the
-    // highlight bar while their menu is open or the keyboard is on them.
+    // highlight bar while the pointer or the keyboard is on them or their menu is open.
     const bool lit = (item->state & State_Selected) && (item->state & State_Enabled) &&
                      (item->state & (State_Sunken | State_HasFocus));
     QStyleOptionMenuItem heading(*item);
@@ -99,8 +100,7 @@ void ClassicStyle::drawControl(ControlElement element, const QStyleOption* optio
         heading.palette.setBrush(QPalette::ButtonText,
                                  item->palette.brush(QPalette::HighlightedText));
     // The plain text and access-key underline of a heading, with no bevel.
-    static_cast<QCommonStyle*>(baseStyle())
-        ->QCommonStyle::drawControl(element, &heading, painter, widget);
+    common->QCommonStyle::drawControl(element, &heading, painter, widget);
 }
 
 } // namespace platform

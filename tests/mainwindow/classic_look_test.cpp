@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace testing_support;
@@ -87,6 +88,23 @@ TEST_F(ClassicMenusTest, DisabledItemsAreGreyed) {
     const QRect item = menu->actionGeometry(w().Nuovo1);
     EXPECT_EQ(count(image, item, kBlack), 0) << "no black text on a disabled item";
     EXPECT_GT(count(image, item, qRgb(0x80, 0x80, 0x80)), 5) << "grey text";
+}
+
+TEST_F(ClassicMenusTest, TheOpenHeadingIsHighlightedFlat) {
+    QMenuBar* bar = w().MainMenu1;
+    QImage image;
+    QTimer::singleShot(50, table.get(), [&] {
+        image = Shot(bar);
+        w().Gioco1->close();
+    });
+    const QRect heading = bar->actionGeometry(w().Gioco1->menuAction());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, heading.center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !image.isNull(); }));
+    const int area = heading.width() * heading.height();
+    EXPECT_GT(count(image, heading, kNavy), area * 3 / 4) << "navy, not a raised or sunk button";
+    EXPECT_GT(count(image, heading, kWhite), 5) << "white text";
+    const QRect others = bar->actionGeometry(w().N2->menuAction());
+    EXPECT_EQ(count(image, others, kNavy), 0) << "the closed headings stay grey";
 }
 
 TEST_F(ClassicMenusTest, NoStripRunsUnderTheMenuBar) {
