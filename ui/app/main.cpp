@@ -25,7 +25,10 @@ int main(int argc, char** argv) {
         return kNoDisplayExitCode;
     }
 
+    // A display that is set but cannot be reached is only found by trying it.
+    ui::DisplayStartGuard startGuard;
     QApplication app(argc, argv);
+    startGuard.Started();
     QApplication::setApplicationName(QStringLiteral("vandolin"));
     QGuiApplication::setDesktopFileName(QStringLiteral("vandolin"));
     // The title the task bar shows. It is not made the display name: on X11 Qt would append
