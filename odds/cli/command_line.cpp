@@ -29,10 +29,13 @@ std::int64_t parsePay(std::string_view text) {
     std::int64_t value = 0;
     const char* first = text.data();
     const char* last = text.data() + text.size();
-    if (!text.empty() && text.front() == '+')
+    // One optional sign. from_chars reads a '-' of its own, so after a '+' it must not find one.
+    const bool plus = !text.empty() && text.front() == '+';
+    if (plus)
         ++first;
     const auto [end, error] = std::from_chars(first, last, value);
-    if (text.empty() || error == std::errc::invalid_argument || end != last || first == last)
+    if (text.empty() || error == std::errc::invalid_argument || end != last || first == last ||
+        (plus && *first == '-'))
         throw UsageError("pay " + quoted(text) + " is not a whole number");
     if (error == std::errc::result_out_of_range || value > PayTable::kMaxPay ||
         value < -PayTable::kMaxPay)
