@@ -3,6 +3,7 @@
 #include "odds/card_text.h"
 #include "odds/cli/usage_error.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -21,8 +22,25 @@ std::vector<std::string_view> split(std::string_view text, std::string_view sepa
     return parts;
 }
 
+// An argument as a message shows it: quoted, with control characters escaped so that the
+// message stays on one line, and cut short (at a character's start) when it is long.
 std::string quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    constexpr std::size_t kShown = 60;
+    std::size_t shown = std::min(text.size(), kShown);
+    while (shown < text.size() && shown > 0 &&
+           (static_cast<unsigned char>(text[shown]) & 0xC0) == 0x80)
+        --shown; // not inside a multi-byte character
+    std::string result = "'";
+    for (const char c : text.substr(0, shown)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            constexpr char hex[] = "0123456789ABCDEF";
+            result += {'\\', 'x', hex[byte >> 4], hex[byte & 0xF]};
+        } else {
+            result += c;
+        }
+    }
+    return result + (shown < text.size() ? "'..." : "'");
 }
 
 std::int64_t parsePay(std::string_view text) {
