@@ -1,7 +1,6 @@
 #include "caption/title_bar_layout.h"
 
-#include <cstdlib>
-#include <limits>
+#include "platform/mul_div.h"
 
 namespace caption {
 
@@ -58,28 +57,12 @@ TitleRect TitleBarRect(const TitleBarInput& in) {
     return r;
 }
 
-int MulDiv(int number, int numerator, int denominator) {
-    if (denominator == 0) {
-        return -1;
-    }
-    const long long product = static_cast<long long>(number) * numerator;
-    long long quotient = product / denominator;
-    const long long remainder = product % denominator;
-    if (2 * std::llabs(remainder) >= std::llabs(static_cast<long long>(denominator))) {
-        quotient += ((product < 0) != (denominator < 0)) ? -1 : 1;
-    }
-    if (quotient < std::numeric_limits<int>::min() || quotient > std::numeric_limits<int>::max()) {
-        return -1;
-    }
-    return static_cast<int>(quotient);
-}
-
 int BandEdge(int i, int width, int n) {
-    return MulDiv(i, width, n);
+    return platform::MulDiv(i, width, n);
 }
 
 QRgb BandColor(QRgb start, QRgb end, int i, int n) {
-    auto channel = [&](int s, int e) { return n > 1 ? s + MulDiv(i, e - s, n - 1) : s; };
+    auto channel = [&](int s, int e) { return n > 1 ? s + platform::MulDiv(i, e - s, n - 1) : s; };
     return qRgb(channel(qRed(start), qRed(end)), channel(qGreen(start), qGreen(end)),
                 channel(qBlue(start), qBlue(end)));
 }

@@ -27,11 +27,6 @@ struct TitleBarInput {
 // the system-menu box); empty for a window without border.
 TitleRect TitleBarRect(const TitleBarInput& in);
 
-// number * numerator / denominator with a 64-bit product, rounded to the nearest integer,
-// halves away from zero. -1 for a zero denominator or a result beyond 32 bits, as the desktop
-// call it stands in for answers.
-int MulDiv(int number, int numerator, int denominator);
-
 // Left edge (relative to the rectangle) of band i of n over width pixels; band i ends where
 // band i + 1 starts, so the bands tile the rectangle.
 int BandEdge(int i, int width, int n);

@@ -3,6 +3,7 @@
 #include "odds/card_text.h"
 #include "odds/cli/usage_error.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -21,18 +22,38 @@ std::vector<std::string_view> split(std::string_view text, std::string_view sepa
     return parts;
 }
 
+// An argument as a message shows it: quoted, with control characters escaped so that the
+// message stays on one line, and cut short (at a character's start) when it is long.
 std::string quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    constexpr std::size_t kShown = 60;
+    std::size_t shown = std::min(text.size(), kShown);
+    while (shown < text.size() && shown > 0 &&
+           (static_cast<unsigned char>(text[shown]) & 0xC0) == 0x80)
+        --shown; // not inside a multi-byte character
+    std::string result = "'";
+    for (const char c : text.substr(0, shown)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            constexpr char hex[] = "0123456789ABCDEF";
+            result += {'\\', 'x', hex[byte >> 4], hex[byte & 0xF]};
+        } else {
+            result += c;
+        }
+    }
+    return result + (shown < text.size() ? "'..." : "'");
 }
 
 std::int64_t parsePay(std::string_view text) {
     std::int64_t value = 0;
     const char* first = text.data();
     const char* last = text.data() + text.size();
-    if (!text.empty() && text.front() == '+')
+    // One optional sign. from_chars reads a '-' of its own, so after a '+' it must not find one.
+    const bool plus = !text.empty() && text.front() == '+';
+    if (plus)
         ++first;
     const auto [end, error] = std::from_chars(first, last, value);
-    if (text.empty() || error == std::errc::invalid_argument || end != last || first == last)
+    if (text.empty() || error == std::errc::invalid_argument || end != last || first == last ||
+        (plus && *first == '-'))
         throw UsageError("pay " + quoted(text) + " is not a whole number");
     if (error == std::errc::result_out_of_range || value > PayTable::kMaxPay ||
         value < -PayTable::kMaxPay)

@@ -8,6 +8,8 @@
 #include "odds/return_calculator.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <ostream>
 #include <thread>
@@ -59,7 +61,8 @@ staked, stake included: 1 + the expected value for a net table, the expected val
 for a gross table. Holds worth exactly the same are ranked by their chance of the
 better results, then by fewer cards kept.
 
-Exit status: 0 when done, 2 for a malformed command line, card or table.
+Exit status: 0 when done, 1 when the results could not be written, 2 for a
+malformed command line, card or table.
 )";
 }
 
@@ -67,23 +70,36 @@ ExitStatus runOddsCommand(const std::vector<std::string>& args, std::ostream& ou
                           std::ostream& err) {
     try {
         const CommandLine line = parseCommandLine(args);
+        // Only the writing below sets errno from here on, so it tells why a write failed.
         switch (line.action) {
         case Action::Help:
+            errno = 0;
             out << helpText();
             break;
-        case Action::Hold:
-            printHoldReport(out, analyseHand(line.hand, line.table), line.table);
+        case Action::Hold: {
+            const HandAnalysis analysis = analyseHand(line.hand, line.table);
+            errno = 0;
+            printHoldReport(out, analysis, line.table);
             break;
+        }
         case Action::Return: {
             ProgressMeter meter(err, "Playing every deal");
             const ReturnReport report = computeReturn(
                 line.table, [&](double share) { meter.update(share); }, workerCount());
             meter.finish();
+            errno = 0;
             printReturnReport(out, report, line.table);
             break;
         }
         }
+        // A full disk or a closed output loses the results: that is a failure, not success.
         out.flush();
+        if (!out) {
+            const int error = errno;
+            err << kProgram << ": could not write the results"
+                << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << '\n';
+            return ExitStatus::Failure;
+        }
         return ExitStatus::Success;
     } catch (const UsageError& error) {
         err << kProgram << ": " << error.what() << "\nTry '" << kProgram << " --help'.\n";

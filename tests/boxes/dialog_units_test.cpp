@@ -2,32 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-
 using ui::DialogUnits;
-using ui::MulDiv;
-
-TEST(MulDiv, RoundsHalvesAwayFromZero) {
-    EXPECT_EQ(MulDiv(5, 1, 2), 3);
-    EXPECT_EQ(MulDiv(-5, 1, 2), -3);
-    EXPECT_EQ(MulDiv(5, -1, 2), -3);
-    EXPECT_EQ(MulDiv(5, 1, -2), -3);
-    EXPECT_EQ(MulDiv(-5, 1, -2), 3);
-    EXPECT_EQ(MulDiv(7, 1, 4), 2); // 1.75
-    EXPECT_EQ(MulDiv(5, 1, 4), 1); // 1.25
-    EXPECT_EQ(MulDiv(-7, 1, 4), -2);
-    EXPECT_EQ(MulDiv(0, 9, 7), 0);
-}
-
-TEST(MulDiv, UsesAWideProductAndFailsOnlyWhereItMust) {
-    // The product overflows 32 bits, the quotient does not.
-    EXPECT_EQ(MulDiv(INT_MAX, INT_MAX, INT_MAX), INT_MAX);
-    EXPECT_EQ(MulDiv(100000, 100000, 1000), 10000000);
-    EXPECT_EQ(MulDiv(INT_MIN, 1, 1), INT_MIN);
-    EXPECT_EQ(MulDiv(1, 1, 0), -1);
-    EXPECT_EQ(MulDiv(INT_MAX, 2, 1), -1);
-    EXPECT_EQ(MulDiv(INT_MIN, -1, 1), -1);
-}
 
 TEST(DialogUnits, ScaleByQuarterWidthAndEighthHeight) {
     const DialogUnits du(6, 13);

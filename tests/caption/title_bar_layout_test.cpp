@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
-
 using namespace caption;
 using platform::BorderStyle;
 
@@ -73,22 +71,6 @@ TEST(TitleBarRectTest, TooNarrowKeepsTwoPixels) {
         window(BorderStyle::bsSizeable, platform::biSystemMenu | platform::biMinimize, 50));
     EXPECT_EQ(r.left, 4);
     EXPECT_EQ(r.right, 6);
-}
-
-TEST(MulDivTest, RoundsHalvesAwayFromZero) {
-    EXPECT_EQ(MulDiv(1, 101, 2), 51);
-    EXPECT_EQ(MulDiv(-1, 101, 2), -51);
-    EXPECT_EQ(MulDiv(1, 101, -2), -51);
-    EXPECT_EQ(MulDiv(3, 1, 4), 1); // 0.75
-    EXPECT_EQ(MulDiv(1, 1, 4), 0); // 0.25
-    EXPECT_EQ(MulDiv(-3, 1, 4), -1);
-    EXPECT_EQ(MulDiv(254, 128, 255), 127); // 127.498...
-    // The product is taken in 64 bits.
-    EXPECT_EQ(MulDiv(std::numeric_limits<int>::max(), std::numeric_limits<int>::max(),
-                     std::numeric_limits<int>::max()),
-              std::numeric_limits<int>::max());
-    EXPECT_EQ(MulDiv(std::numeric_limits<int>::min(), -1, 1), -1) << "beyond 32 bits";
-    EXPECT_EQ(MulDiv(5, 7, 0), -1);
 }
 
 TEST(GradientBandsTest, MoreBandsThanPixelsLeavesSomeEmpty) {

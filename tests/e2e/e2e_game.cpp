@@ -129,11 +129,6 @@ int main(int argc, char** argv) {
     env.insert(QStringLiteral("DISPLAY"), x.display());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    // In a sanitizer build the leak report at exit would turn the exit code; the system
-    // libraries the toolkit loads keep allocations of their own to the end. The unit tests
-    // cover our code.
-    env.insert(QStringLiteral("ASAN_OPTIONS"),
-               env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
     player.setProcessEnvironment(env);
     e2e::XSession::EndWithParent(player);
     player.setProcessChannelMode(QProcess::ForwardedErrorChannel);

@@ -133,18 +133,24 @@ TEST(UtcClock, TimeOfDayInMilliseconds) {
     EXPECT_EQ(MillisecondsOfDay(0, 0, 0, 0), 0u);
     EXPECT_EQ(MillisecondsOfDay(23, 59, 59, 999), 86399999u);
 
-    // The real clock agrees with the C library's UTC breakdown, not the local time.
-    const auto secondOfDay = [](std::time_t t) {
+    // The real clock agrees with the C library's UTC breakdown, not the local time. The
+    // readings around it come from the same precise clock: std::time() may be served by a
+    // coarse clock whose second starts a few milliseconds late.
+    const auto millisecondOfDay = [] {
+        std::timespec now{};
+        std::timespec_get(&now, TIME_UTC);
         std::tm tm{};
-        gmtime_r(&t, &tm);
-        return static_cast<std::uint32_t>((tm.tm_hour * 60 + tm.tm_min) * 60 + tm.tm_sec);
+        gmtime_r(&now.tv_sec, &tm);
+        return MillisecondsOfDay(static_cast<std::uint32_t>(tm.tm_hour),
+                                 static_cast<std::uint32_t>(tm.tm_min),
+                                 static_cast<std::uint32_t>(tm.tm_sec),
+                                 static_cast<std::uint32_t>(now.tv_nsec / 1'000'000));
     };
-    const std::time_t before = std::time(nullptr);
+    const std::uint32_t before = millisecondOfDay();
     const std::uint32_t ms = SystemUtcMilliseconds();
-    const std::time_t after = std::time(nullptr);
+    const std::uint32_t after = millisecondOfDay();
     ASSERT_LT(ms, kMillisecondsPerDay);
-    const std::uint32_t second = ms / 1000;
-    const bool inWindow = second >= secondOfDay(before) && second <= secondOfDay(after);
-    const bool acrossMidnight = secondOfDay(after) < secondOfDay(before);
-    EXPECT_TRUE(inWindow || acrossMidnight) << ms;
+    const bool inWindow = ms >= before && ms <= after;
+    const bool acrossMidnight = after < before;
+    EXPECT_TRUE(inWindow || acrossMidnight) << before << " <= " << ms << " <= " << after;
 }

@@ -2,6 +2,8 @@
 #include "ui/app/display_check.h"
 #include "ui/app/task_bar_title.h"
 
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -35,6 +37,47 @@ TEST(DisplayCheck, NoDisplaySaysHowToRunAnyway) {
         EXPECT_FALSE(check.available);
         EXPECT_NE(check.message.find("DISPLAY"), std::string::npos);
         EXPECT_NE(check.message.find("xvfb-run"), std::string::npos);
+    }
+}
+
+// The real program, started where a display is named but cannot be reached: no server on
+// the display number, no socket at the path, a Wayland socket that is not there, a platform
+// plugin that does not exist. Each ends with the game's own message and status 1, not with
+// the toolkit's abort and core dump.
+TEST(DisplayStartGuard, AnUnreachableDisplayEndsWithTheGamesMessage) {
+    const struct {
+        const char* display;
+        const char* wayland;
+        const char* platform;
+    } cases[] = {
+        {":249", nullptr, nullptr},  {"unix:/nonexistent", nullptr, nullptr},
+        {nullptr, "bogus", nullptr}, {":249", "bogus", nullptr},
+        {":249", nullptr, "bogus"},  {":249", nullptr, "xcb"},
+    };
+    for (const auto& c : cases) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        const auto set = [&](const char* name, const char* value) {
+            if (value)
+                env.insert(QString::fromLatin1(name), QString::fromLatin1(value));
+            else
+                env.remove(QString::fromLatin1(name));
+        };
+        set("DISPLAY", c.display);
+        set("WAYLAND_DISPLAY", c.wayland);
+        set("QT_QPA_PLATFORM", c.platform);
+        const QString what = env.toStringList().filter(QStringLiteral("DISPLAY")).join(' ') +
+                             QStringLiteral(" QT_QPA_PLATFORM=") + c.platform;
+        QProcess game;
+        game.setProcessEnvironment(env);
+        game.start(QStringLiteral(VANDOLIN_GAME), {});
+        // Generous: a start-up under the sanitizers on a busy machine can take long.
+        ASSERT_TRUE(game.waitForFinished(120000)) << qPrintable(what);
+        const QString errors = QString::fromLocal8Bit(game.readAllStandardError());
+        EXPECT_EQ(game.exitStatus(), QProcess::NormalExit) << qPrintable(what + "\n" + errors);
+        EXPECT_EQ(game.exitCode(), 1) << qPrintable(what + "\n" + errors);
+        EXPECT_TRUE(errors.contains(QStringLiteral("Vandolin could not open its window")))
+            << qPrintable(what + "\n" + errors);
+        EXPECT_FALSE(errors.contains(QStringLiteral("Reinstalling"))) << qPrintable(errors);
     }
 }
 

@@ -26,7 +26,10 @@ int main(int argc, char** argv) {
         return kNoDisplayExitCode;
     }
 
+    // A display that is set but cannot be reached is only found by trying it.
+    ui::DisplayStartGuard startGuard;
     QApplication app(argc, argv);
+    startGuard.Started();
     // The classic look the frame is drawn in, for every window, whatever style the desktop,
     // QT_STYLE_OVERRIDE or -style chose.
     platform::ClassicStyle::Install();

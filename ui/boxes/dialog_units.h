@@ -1,12 +1,10 @@
 #pragma once
 
+#include "platform/mul_div.h"
+
 #include <QFont>
 
 namespace ui {
-
-// number × numerator / denominator through a 64-bit product, rounded to the nearest whole
-// number, halves away from zero. -1 when the denominator is 0 or the result does not fit.
-int MulDiv(int number, int numerator, int denominator);
 
 // Dialog units of a font: a horizontal unit is a quarter of the font's average letter width,
 // a vertical unit an eighth of its line height, so a dialog keeps its proportions whatever
@@ -19,8 +17,8 @@ public:
     int averageWidth() const { return averageWidth_; }
     int lineHeight() const { return lineHeight_; }
 
-    int h(int units) const { return MulDiv(units, averageWidth_, 4); }
-    int v(int units) const { return MulDiv(units, lineHeight_, 8); }
+    int h(int units) const { return platform::MulDiv(units, averageWidth_, 4); }
+    int v(int units) const { return platform::MulDiv(units, lineHeight_, 8); }
 
 private:
     int averageWidth_ = 0;
