@@ -136,3 +136,22 @@ TEST(Modality, HiddenWindowsAreLeftAlone) {
     EXPECT_TRUE(shown.isEnabled());
     EXPECT_FALSE(hidden.isEnabled());
 }
+
+TEST(Modality, TheFirstActiveWindowIsActiveAgainAfterAChainOfBoxes) {
+    // The bet prompt closes and the error box opens at once, before the table has been
+    // activated again: the table must still be the window that gets the activation back.
+    TableWindow table;
+    ASSERT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
+    WhenBoxOpens([](QWidget* prompt) {
+        Child<QLineEdit>(prompt)->setText("abc");
+        WhenBoxOpens([](QWidget* error) { QTest::keyClick(error, Qt::Key_Return); });
+        QTest::keyClick(prompt, Qt::Key_Return);
+    });
+    const ui::TextAnswer answer = ui::AskText("Change your bet", "max value = 10: ", "1");
+    ASSERT_TRUE(answer.confirmed);
+    ui::AppMessageBox("'abc' is not a valid integer value", "Vandolin", ui::MB_ICONERROR);
+
+    EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
+    EXPECT_EQ(QApplication::focusWidget(), table.second);
+    EXPECT_EQ(table.tryInput(), 2);
+}

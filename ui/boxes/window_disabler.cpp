@@ -4,7 +4,26 @@
 
 namespace ui {
 
-WindowDisabler::WindowDisabler() : active_(QApplication::activeWindow()) {
+namespace {
+
+// The window the last box handed the activation back to. The window system activates it a
+// little later; a box opened before then (the error box right after the bet prompt) finds no
+// active window and must hand the activation on to this one.
+QPointer<QWidget>& handedBack() {
+    static QPointer<QWidget> window;
+    return window;
+}
+
+QWidget* windowToReactivate() {
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    QWidget* pending = handedBack();
+    return pending && pending->isVisible() ? pending : nullptr;
+}
+
+} // namespace
+
+WindowDisabler::WindowDisabler() : active_(windowToReactivate()) {
     try {
         const QWidgetList windows = QApplication::topLevelWidgets();
         disabled_.reserve(static_cast<std::size_t>(windows.size()));
@@ -34,8 +53,10 @@ void WindowDisabler::restore() {
             entry.focus->setFocus(Qt::OtherFocusReason);
     }
     disabled_.clear();
-    if (active_ && active_->isVisible() && active_->isEnabled())
+    if (active_ && active_->isVisible() && active_->isEnabled()) {
         active_->activateWindow();
+        handedBack() = active_;
+    }
 }
 
 } // namespace ui

@@ -11,7 +11,9 @@ namespace ui {
 // remembers the active window and disables every top-level window that is visible and
 // enabled at that moment; on destruction (also when the box failed with an exception) it
 // enables again exactly those that still exist, gives each back the focus it had, and
-// activates the remembered window again. Create it before the box is shown.
+// activates the remembered window again. A box opened while no window is active yet,
+// because the previous box has just closed, remembers the window that box re-activates.
+// Create it before the box is shown.
 class WindowDisabler {
 public:
     WindowDisabler();
