@@ -119,7 +119,8 @@ void TMainForm::setUpLayout() {
         ClassicMenuStyle::Apply(*menu);
     setMenuBar(ui_.MainMenu1);
     setClientSize(kClientSize);
-    setWindowIcon(QIcon(MainIcon().pixmap(16, 16)));
+    // Both images: the caption takes the small one, task switchers the large one.
+    setWindowIcon(MainIcon());
 
     if (QScreen* screen = this->screen()) {
         const QRect area = screen->geometry();
