@@ -118,6 +118,8 @@ void TMainForm::setUpLayout() {
     for (QMenu* menu : {ui_.Gioco1, ui_.Mazzo2, ui_.N2, ui_.PopupMenu1})
         ClassicMenuStyle::Apply(*menu);
     setMenuBar(ui_.MainMenu1);
+    // The table has one size: window managers then offer no maximise or fullscreen.
+    setSizeFixed(true);
     setClientSize(kClientSize);
     // Both images: the caption takes the small one, task switchers the large one.
     setWindowIcon(MainIcon());
