@@ -249,9 +249,18 @@ QString XSession::Property(const QString& window, const QString& name) {
 }
 
 std::optional<QRect> XSession::OuterGeometry(const QString& window) {
-    auto inner = Geometry(window);
-    if (!inner)
+    // xwininfo, not xdotool: for a window in a window manager's frame xdotool adds the
+    // window's offset in the frame to its position once more.
+    const auto info = Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
+    if (!info)
         return std::nullopt;
+    std::optional<QRect> inner = QRect();
+    const auto field = [&](const char* name) {
+        const qsizetype at = info->indexOf(name);
+        return at < 0 ? 0 : info->mid(at + qstrlen(name)).trimmed().split('\n').first().toInt();
+    };
+    inner = QRect(field("Absolute upper-left X:"), field("Absolute upper-left Y:"), field("Width:"),
+                  field("Height:"));
     // "_NET_FRAME_EXTENTS = 1, 1, 21, 1": left, right, top, bottom.
     const QString extents = Property(window, QStringLiteral("_NET_FRAME_EXTENTS"));
     const qsizetype eq = extents.indexOf(u'=');
