@@ -1,6 +1,6 @@
 // Plays one round of the real game in a real X11 window, as a player would: start it, click
 // the deck, mark a card, click the deck, look at the screen, quit with Ctrl+Q and Enter.
-// Usage: e2e_game PATH_TO_VANDOLIN [SCREENSHOT.png]
+// Usage: e2e_game PATH_TO_VANDOLIN [SCREENSHOT.png] [--openbox]
 // Exits 0 on success, 1 on a failed check, 77 (skipped) when the X tools are missing.
 #include "x_session.h"
 
@@ -112,6 +112,7 @@ int main(int argc, char** argv) {
     }
     const QString game = QString::fromLocal8Bit(argv[1]);
     const QString screenshotFile = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const bool underWm = argc > 3 && QByteArray(argv[3]) == "--openbox";
 
     if (const QStringList missing = e2e::XSession::MissingTools(); !missing.isEmpty()) {
         std::printf("SKIP: needs %s (apt-get install xvfb xdotool imagemagick)\n",
@@ -121,6 +122,10 @@ int main(int argc, char** argv) {
     e2e::XSession x;
     if (!x.StartServer()) {
         std::printf("SKIP: cannot start a virtual X server: %s\n", qPrintable(x.why()));
+        return kSkipped;
+    }
+    if (underWm && !x.StartWindowManager()) {
+        std::printf("SKIP: %s\n", qPrintable(x.why()));
         return kSkipped;
     }
 
