@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <cstdio>
@@ -251,7 +252,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     const bool underWm = args[2] == QLatin1String("--openbox");
-    if (const QStringList missing = e2e::XSession::MissingTools(); !missing.isEmpty()) {
+    QStringList missing = e2e::XSession::MissingTools();
+    for (const char* tool : {"xprop", "xwininfo"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            missing << QString::fromLatin1(tool);
+    }
+    if (!missing.isEmpty()) {
         std::printf("SKIP: needs %s\n", qPrintable(missing.join(QStringLiteral(", "))));
         return kSkipped;
     }

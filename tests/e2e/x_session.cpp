@@ -26,7 +26,7 @@ void XSession::EndWithParent(QProcess& child) {
 
 QStringList XSession::MissingTools() {
     QStringList missing;
-    for (const char* tool : {"Xvfb", "xdotool", "import", "xprop"}) {
+    for (const char* tool : {"Xvfb", "xdotool", "import"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             missing << QString::fromLatin1(tool);
     }
