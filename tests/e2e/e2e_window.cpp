@@ -177,6 +177,28 @@ void fixedSize(Table& t) {
     }
 }
 
+// A double-click on the deck deals once: the round shows DRAW (lime), not DEAL again (yellow).
+void doubleClickOnDeck(Table& t) {
+    const QPoint client = t.frame().topLeft() + QPoint(4, 42);
+    const QPoint deck = client + QPoint(12 + 36, 160 + 48);
+    const QRect mode(client + QPoint(28, 132), QSize(60, 16));
+    const auto modeColour = [&](QRgb colour) {
+        const QImage shot = t.x.Screenshot();
+        int count = 0;
+        for (int y = mode.top(); y <= mode.bottom(); ++y)
+            for (int x = mode.left(); x <= mode.right(); ++x)
+                count += (shot.pixel(x, y) & 0xFFFFFF) == colour;
+        return count > 10;
+    };
+    t.mouse({QStringLiteral("mousemove"), QString::number(deck.x()), QString::number(deck.y()),
+             QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
+             QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1")});
+    const bool dealt = waitUntil([&] { return modeColour(0x00FF00); }, 5000);
+    QThread::msleep(500);
+    check(dealt && modeColour(0x00FF00) && !modeColour(0xFFFF00),
+          "a double-click on the deck deals once and waits for the draw");
+}
+
 // Both icon sizes are on the window for task switchers.
 void iconSizes(Table& t) {
     const QString icon = t.x.Property(t.window, QStringLiteral("_NET_WM_ICON"));
@@ -290,6 +312,7 @@ int main(int argc, char** argv) {
     iconSizes(table);
     fixedSize(table);
     boxPlacement(table);
+    doubleClickOnDeck(table); // leaves the round in DRAW, where Bet is off
     captionTapsAndDrag(table, underWm);
     if (!underWm)
         minimiseWithoutIconifying(table);
