@@ -38,7 +38,7 @@ TitleRect TGradientCaption::TitleBarRect() const {
     TitleBarInput in;
     in.formStyle = host->borderStyle();
     in.borderIcons = host->borderIcons();
-    in.minimized = host->isMinimized();
+    in.minimized = host->isIconified();
     in.width = host->width();
     in.height = host->height();
     in.newShell = newShell_;

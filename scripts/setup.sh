@@ -12,7 +12,7 @@ PACKAGES=(
     libcanberra-dev sound-theme-freedesktop
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
-    xvfb xauth xdotool imagemagick x11-utils libxcb1-dev
+    xvfb xauth xdotool imagemagick x11-utils openbox libxcb1-dev
 )
 
 install_missing() {

@@ -3,6 +3,7 @@
 #include "platform/frame/classic_frame_painter.h"
 #include "platform/frame/frame_events.h"
 #include "platform/frame/frame_layout.h"
+#include "platform/frame/keyboard_grab_watch.h"
 #include "platform/frame/system_settings.h"
 
 #include <QAction>
@@ -15,8 +16,12 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
+#include <QStyleHints>
+#include <QTimer>
 #include <QWhatsThis>
 #include <QWindow>
+
+#include <memory>
 
 namespace platform {
 
@@ -86,11 +91,26 @@ struct FramedWindow::Private {
     FrameArea pressedButton = FrameArea::Nowhere;
     bool pressedInside = false;
 
+    // A press on the caption or an edge that becomes a move or a resize once the pointer
+    // has gone the desktop's drag distance with the button held. Handing the move to the
+    // window manager on the press itself would leave the window glued to the pointer after
+    // a tap whose release arrives before the window manager has taken the pointer.
+    FrameArea pendingDrag = FrameArea::Nowhere;
+
     // Moving or sizing by hand when the window system does not do it for us.
     Drag drag = Drag::None;
     FrameArea dragEdge = FrameArea::Nowhere;
     QPoint dragStartGlobal;
     QRect dragStartGeometry;
+
+    bool sizeFixed = false;
+    // Where the window stood with no maximised or fullscreen state, to go back there.
+    QPoint normalPos;
+    bool revertingState = false;
+
+    // Activation foreseen when the window is shown or restored, until the real one comes.
+    QTimer activationDue;
+    std::unique_ptr<KeyboardGrabWatch> grabWatch;
 
     QPointer<QWindow> watchedWindow;
     QPointer<QScreen> watchedScreen;
@@ -105,6 +125,9 @@ struct FramedWindow::Private {
     }
 
     void watchScreen();
+    void expectActivation();
+    void startDrag(FrameArea area);
+    void revertSizeState();
     void watchScreenGeometry(QScreen* screen);
     void showSystemMenu(QPoint globalPos);
     void trigger(FrameArea button);
@@ -136,18 +159,56 @@ void FramedWindow::Private::watchScreenGeometry(QScreen* screen) {
     }
 }
 
+void FramedWindow::Private::expectActivation() {
+    // A window shown or restored while none of ours is active becomes the active one; it
+    // paints active from its first frame rather than grey until the activation arrives.
+    QWidget* active = QApplication::activeWindow();
+    if (q->testAttribute(Qt::WA_ShowWithoutActivating) ||
+        q->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus) || !q->isEnabled() ||
+        (active != nullptr && active != q))
+        return;
+    if (!activeKnown || !lastActive) {
+        FrameActivateEvent activate(true);
+        QCoreApplication::sendEvent(q, &activate);
+    }
+    // Should the window system decide otherwise, the frame follows it.
+    activationDue.start();
+}
+
+void FramedWindow::Private::startDrag(FrameArea area) {
+    QWindow* window = q->windowHandle();
+    // A window manager that takes over moves the window from where the pointer is now, so
+    // the window stays behind the pointer by the drag distance; moving it here first would
+    // race with the window manager's own idea of where the window is.
+    if (area == FrameArea::Caption) {
+        if (window == nullptr || !window->startSystemMove())
+            drag = Drag::Move;
+    } else if (window == nullptr || !window->startSystemResize(edgesFor(area))) {
+        drag = Drag::Resize;
+    }
+}
+
+void FramedWindow::Private::revertSizeState() {
+    revertingState = false;
+    const Qt::WindowStates kept = q->windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen);
+    if (kept != q->windowState())
+        q->setWindowState(kept);
+    q->move(normalPos);
+}
+
 void FramedWindow::Private::showSystemMenu(QPoint globalPos) {
     auto* menu = new QMenu(q);
     menu->setObjectName(QStringLiteral("SystemMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setFont(SystemSettings::instance().menuFont());
-    if ((icons & biMaximize) != 0) {
+    // A minimised window needs the way back even where it stays on the screen.
+    if ((icons & biMaximize) != 0 || q->isMinimized()) {
         QAction* restore = menu->addAction(QObject::tr("&Restore"), q, &QWidget::showNormal);
-        restore->setEnabled(q->isMaximized());
+        restore->setEnabled(q->isMaximized() || q->isMinimized());
     }
     if ((icons & (biMinimize | biMaximize)) != 0) {
         QAction* minimize = menu->addAction(QObject::tr("Mi&nimize"), q, &QWidget::showMinimized);
-        minimize->setEnabled((icons & biMinimize) != 0);
+        minimize->setEnabled((icons & biMinimize) != 0 && !q->isMinimized());
     }
     if ((icons & biMaximize) != 0) {
         QAction* maximize = menu->addAction(QObject::tr("Ma&ximize"), q, &QWidget::showMaximized);
@@ -241,6 +302,26 @@ FramedWindow::FramedWindow(QWidget* parent)
             d->showSystemMenu(mapToGlobal(QPoint(line.left(), line.top() + line.height())));
         }
     });
+    // With no window manager nobody else turns Alt+F4 into a close request.
+    auto* closeKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
+    connect(closeKey, &QShortcut::activated, this, [this] {
+        if ((d->icons & biSystemMenu) != 0)
+            close();
+    });
+    d->activationDue.setSingleShot(true);
+    d->activationDue.setInterval(1000);
+    connect(&d->activationDue, &QTimer::timeout, this, [this] {
+        if (!isActiveWindow() && d->lastActive) {
+            FrameActivateEvent deactivate(false);
+            QCoreApplication::sendEvent(this, &deactivate);
+        }
+    });
+    d->grabWatch = std::make_unique<KeyboardGrabWatch>(*this, [this] {
+        if (d->lastActive) {
+            FrameActivateEvent deactivate(false);
+            QCoreApplication::sendEvent(this, &deactivate);
+        }
+    });
     relayout();
 }
 
@@ -309,7 +390,11 @@ QMenuBar* FramedWindow::menuBar() const {
 }
 
 void FramedWindow::setClientSize(const QSize& clientSize) {
-    resize(FrameLayout::outerSizeForClient(clientSize, d->style, d->hasMenuBar()));
+    const QSize outer = FrameLayout::outerSizeForClient(clientSize, d->style, d->hasMenuBar());
+    if (d->sizeFixed)
+        setFixedSize(outer);
+    else
+        resize(outer);
     // A hidden window gets its resize event only when shown; lay out now all the same.
     relayout();
 }
@@ -330,6 +415,24 @@ bool FramedWindow::isFrameActive() const {
     return d->activeKnown ? d->lastActive : isActiveWindow();
 }
 
+bool FramedWindow::isSizeFixed() const {
+    return d->sizeFixed;
+}
+
+void FramedWindow::setSizeFixed(bool fixed) {
+    if (fixed == d->sizeFixed)
+        return;
+    d->sizeFixed = fixed;
+    if (!fixed)
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    relayout();
+}
+
+bool FramedWindow::isIconified() const {
+    const QWindow* window = windowHandle();
+    return isMinimized() && (window == nullptr || !window->isExposed());
+}
+
 void FramedWindow::redrawFrame() {
     // A repaint from inside a paint would recurse; the frame is drawn again right after.
     if (d->painting) {
@@ -345,7 +448,10 @@ void FramedWindow::relayout() {
     if (d->menuBar) {
         d->menuBar->setGeometry(layout.menuBarRect());
     }
-    setMinimumSize(layout.minimumOuterSize());
+    if (d->sizeFixed)
+        setFixedSize(size());
+    else
+        setMinimumSize(layout.minimumOuterSize());
 }
 
 bool FramedWindow::event(QEvent* event) {
@@ -368,8 +474,13 @@ bool FramedWindow::event(QEvent* event) {
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate: {
         const bool handled = QWidget::event(event);
-        FrameActivateEvent activate(event->type() == QEvent::WindowActivate);
-        QCoreApplication::sendEvent(this, &activate);
+        const bool active = event->type() == QEvent::WindowActivate;
+        d->activationDue.stop();
+        // A window manager's keyboard grab while it moves the window is no deactivation.
+        if (active || !d->grabWatch->grabbedAway()) {
+            FrameActivateEvent activate(active);
+            QCoreApplication::sendEvent(this, &activate);
+        }
         return handled;
     }
     case QEvent::PaletteChange: {
@@ -384,13 +495,26 @@ bool FramedWindow::event(QEvent* event) {
         d->sendSettings(FrameSettingsEvent::Cause::Settings);
         return handled;
     }
+    case QEvent::WindowStateChange: {
+        const Qt::WindowStates old = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+        if (d->sizeFixed && !d->revertingState &&
+            (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0) {
+            // Once the window system has done what it does with the request, undo it.
+            d->revertingState = true;
+            QTimer::singleShot(0, this, [this] { d->revertSizeState(); });
+        }
+        if ((old & Qt::WindowMinimized) != 0 && !isMinimized() && isVisible())
+            d->expectActivation();
+        update(frameRegion());
+        break;
+    }
     case QEvent::WindowTitleChange:
     case QEvent::WindowIconChange:
-    case QEvent::WindowStateChange:
         update(frameRegion());
         break;
     case QEvent::Show:
         d->watchScreen();
+        d->expectActivation();
         break;
     default:
         break;
@@ -460,14 +584,9 @@ void FramedWindow::mousePressEvent(QMouseEvent* event) {
         }
         return;
     }
-    QWindow* window = windowHandle();
     const bool moves = area == FrameArea::Caption && !isMaximized();
     const bool sizes = isSizingArea(area) && !isMaximized();
-    if (moves && (window == nullptr || !window->startSystemMove())) {
-        d->drag = Drag::Move;
-    } else if (sizes && (window == nullptr || !window->startSystemResize(edgesFor(area)))) {
-        d->drag = Drag::Resize;
-    }
+    d->pendingDrag = moves || sizes ? area : FrameArea::Nowhere;
     d->dragEdge = area;
     d->dragStartGlobal = event->globalPosition().toPoint();
     d->dragStartGeometry = geometry();
@@ -476,6 +595,17 @@ void FramedWindow::mousePressEvent(QMouseEvent* event) {
 void FramedWindow::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     const QPoint delta = event->globalPosition().toPoint() - d->dragStartGlobal;
+    if (d->pendingDrag != FrameArea::Nowhere) {
+        if ((event->buttons() & Qt::LeftButton) == 0) {
+            d->pendingDrag = FrameArea::Nowhere;
+        } else if (delta.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance()) {
+            const FrameArea area = d->pendingDrag;
+            d->pendingDrag = FrameArea::Nowhere;
+            d->startDrag(area);
+        } else {
+            return;
+        }
+    }
     switch (d->drag) {
     case Drag::Move:
         move(d->dragStartGeometry.topLeft() + delta);
@@ -501,6 +631,7 @@ void FramedWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void FramedWindow::mouseReleaseEvent(QMouseEvent* event) {
     d->drag = Drag::None;
+    d->pendingDrag = FrameArea::Nowhere;
     if (event->button() != Qt::LeftButton || d->pressedButton == FrameArea::Nowhere) {
         QWidget::mouseReleaseEvent(event);
         return;
@@ -528,6 +659,13 @@ void FramedWindow::mouseDoubleClickEvent(QMouseEvent* event) {
         // The second press of a quick double click on a button counts as a press.
         mousePressEvent(event);
     }
+}
+
+void FramedWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!d->revertingState &&
+        (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)) == 0)
+        d->normalPos = pos();
 }
 
 void FramedWindow::leaveEvent(QEvent* event) {

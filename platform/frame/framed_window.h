@@ -48,6 +48,16 @@ public:
     // Whether the frame shows the active state, as the last activation message said.
     bool isFrameActive() const;
 
+    // A fixed size is told to the window manager (equal minimum and maximum size), so it
+    // offers no maximise or fullscreen; such a request that comes anyway leaves position
+    // and size as they were. setClientSize() still sets the size.
+    bool isSizeFixed() const;
+    void setSizeFixed(bool fixed);
+
+    // Minimised and really taken off the screen. Where nothing can iconify (an X server
+    // without a window manager) a minimised window stays on the screen with its normal frame.
+    bool isIconified() const;
+
     // Sends the frame through the hook chain again and repaints it at once.
     void redrawFrame();
 
@@ -61,6 +71,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     // The standard painting of the frame parts inside the region (window coordinates).
     virtual void paintStandardFrame(QPainter& painter, const QRegion& region);
 

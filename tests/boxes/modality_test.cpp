@@ -1,6 +1,7 @@
 #include "modal_driver.h"
 
 #include "ui/boxes/app_message_box.h"
+#include "ui/boxes/application_window.h"
 #include "ui/boxes/error_report.h"
 #include "ui/boxes/message_form.h"
 #include "ui/boxes/text_prompt.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -90,6 +92,10 @@ TEST(Modality, OtherWindowsRefuseInputWhileABoxIsOpen) {
 
         WhenBoxOpens([&](QWidget* box) {
             EXPECT_EQ(QApplication::activeModalWidget(), box);
+            // Placed over the table by window managers and compositors, owned as before.
+            ASSERT_NE(box->windowHandle(), nullptr);
+            EXPECT_EQ(box->windowHandle()->transientParent(), table.window.windowHandle());
+            EXPECT_EQ(box->parentWidget(), ui::ApplicationWindow());
             EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
             EXPECT_FALSE(table.window.isEnabled());
             EXPECT_FALSE(doomed->isEnabled());

@@ -65,6 +65,19 @@ TEST_F(CaptionPaintingTest, MainWindowCaptionRectangleIconAndFirstText) {
     EXPECT_TRUE(anyPixel(image, textArea(rect), isWhite));
 }
 
+TEST_F(CaptionPaintingTest, MinimisedButStillOnTheScreenTheCaptionKeepsItsPlace) {
+    // Where nothing iconifies (no window manager) a minimised window stays on the screen.
+    TGradientCaption* c = makeColouredCaption();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    setActive(true);
+    const QImage normal = grab();
+    window->showMinimized();
+    ASSERT_TRUE(window->isMinimized() && !window->isIconified());
+    EXPECT_EQ(c->TitleBarRect(), (TitleRect{4, 4, 382, 22}));
+    EXPECT_EQ(grab(), normal);
+}
+
 TEST_F(CaptionPaintingTest, OutsideTheCaptionTheStandardFrameIsUntouched) {
     const QImage standard = grab();
     TGradientCaption* c = makeColouredCaption();

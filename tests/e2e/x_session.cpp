@@ -9,6 +9,10 @@
 
 #include <csignal>
 #include <sys/prctl.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
 
 namespace e2e {
 
@@ -88,6 +92,12 @@ bool XSession::TryServer(int number) {
 }
 
 void XSession::StopServer() {
+    if (wm_.state() != QProcess::NotRunning) {
+        wm_.terminate();
+        if (!wm_.waitForFinished(3000))
+            wm_.kill();
+        wm_.waitForFinished(1000);
+    }
     if (server_.state() == QProcess::NotRunning)
         return;
     server_.terminate();
@@ -177,6 +187,128 @@ void XSession::ClickAt(QPoint at) {
 
 void XSession::Keys(const QString& keys) {
     Run(QStringLiteral("xdotool"), {QStringLiteral("key"), keys});
+}
+
+bool XSession::StartWindowManager() {
+    wm_.setProgram(QStringLiteral("openbox"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display_);
+    wm_.setProcessEnvironment(env);
+    wm_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    EndWithParent(wm_);
+    wm_.start();
+    if (!wm_.waitForStarted(5000)) {
+        why_ = QStringLiteral("openbox did not start");
+        return false;
+    }
+    // A window manager that is ready names itself on the root window.
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 10000 && wm_.state() == QProcess::Running) {
+        if (Property(QStringLiteral("root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK"))
+                .contains(QLatin1String("0x")))
+            return true;
+        QThread::msleep(50);
+    }
+    why_ = QStringLiteral("openbox did not take over the display");
+    return false;
+}
+
+bool XSession::Launch(QProcess& child, const QString& program, const QStringList& args) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display_);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    // In a sanitizer build the leak report at exit would turn the exit code; the system
+    // libraries the toolkit loads keep allocations of their own to the end.
+    env.insert(QStringLiteral("ASAN_OPTIONS"),
+               env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
+    child.setProcessEnvironment(env);
+    EndWithParent(child);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(program, args);
+    return child.waitForStarted(5000);
+}
+
+QString XSession::FocusedWindow() {
+    const auto id = Run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")});
+    return id ? QString::fromLatin1(id->trimmed()) : QString();
+}
+
+QString XSession::Property(const QString& window, const QString& name) {
+    QStringList args{QStringLiteral("-notype")};
+    if (window == QLatin1String("root"))
+        args << QStringLiteral("-root");
+    else
+        args << QStringLiteral("-id") << window;
+    args << name;
+    const auto out = Run(QStringLiteral("xprop"), args);
+    if (!out || out->contains("not found") || out->contains("no such atom"))
+        return {};
+    return QString::fromLatin1(*out);
+}
+
+std::optional<QRect> XSession::OuterGeometry(const QString& window) {
+    // xwininfo, not xdotool: for a window in a window manager's frame xdotool adds the
+    // window's offset in the frame to its position once more.
+    const auto info = Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
+    if (!info)
+        return std::nullopt;
+    std::optional<QRect> inner = QRect();
+    const auto field = [&](const char* name) {
+        const qsizetype at = info->indexOf(name);
+        return at < 0 ? 0 : info->mid(at + qstrlen(name)).trimmed().split('\n').first().toInt();
+    };
+    inner = QRect(field("Absolute upper-left X:"), field("Absolute upper-left Y:"), field("Width:"),
+                  field("Height:"));
+    // "_NET_FRAME_EXTENTS = 1, 1, 21, 1": left, right, top, bottom.
+    const QString extents = Property(window, QStringLiteral("_NET_FRAME_EXTENTS"));
+    const qsizetype eq = extents.indexOf(u'=');
+    if (eq < 0)
+        return inner;
+    const QStringList parts = extents.mid(eq + 1).split(u',');
+    if (parts.size() != 4)
+        return inner;
+    return inner->adjusted(-parts[0].trimmed().toInt(), -parts[2].trimmed().toInt(),
+                           parts[1].trimmed().toInt(), parts[3].trimmed().toInt());
+}
+
+bool XSession::RequestWindowState(const QString& window, bool add, const QStringList& states) {
+    xcb_connection_t* c = xcb_connect(display_.toLatin1().constData(), nullptr);
+    if (xcb_connection_has_error(c) != 0) {
+        xcb_disconnect(c);
+        return false;
+    }
+    const auto atom = [c](const QString& name) {
+        const QByteArray n = name.toLatin1();
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 0, static_cast<uint16_t>(n.size()), n.constData()), nullptr);
+        const xcb_atom_t a = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        std::free(reply);
+        return a;
+    };
+    xcb_client_message_event_t message;
+    std::memset(&message, 0, sizeof message);
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window.toUInt();
+    message.type = atom(QStringLiteral("_NET_WM_STATE"));
+    message.data.data32[0] = add ? 1 : 0;
+    for (int i = 0; i < states.size() && i < 2; ++i)
+        message.data.data32[1 + i] = atom(QStringLiteral("_NET_WM_STATE_") + states[i]);
+    message.data.data32[3] = 2; // from a pager or task bar: the user asked
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    xcb_send_event(c, 0, screen->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    const bool sent = xcb_flush(c) > 0;
+    xcb_disconnect(c);
+    return sent;
+}
+
+QRgb XSession::PixelAt(QPoint at) {
+    const QImage screen = Screenshot();
+    return screen.rect().contains(at) ? screen.pixel(at) & 0xFFFFFF : 0;
 }
 
 } // namespace e2e

@@ -49,11 +49,32 @@ public:
 
     QString why() const { return why_; }
 
+    // Starts openbox on the server and waits until it manages windows. False (with why())
+    // when it cannot be started; it ends with the session.
+    bool StartWindowManager();
+    bool HasWindowManager() const { return wm_.state() != QProcess::NotRunning; }
+    // Starts a program with this server as its display, on the X11 platform.
+    bool Launch(QProcess& child, const QString& program, const QStringList& args = {});
+    // The window that has the keyboard focus (xdotool's id), or empty.
+    QString FocusedWindow();
+    // A window property as xprop prints it with -notype; empty when unset.
+    QString Property(const QString& window, const QString& name);
+    // The outer rectangle of a window: its geometry plus the frame a window manager put
+    // round it (_NET_FRAME_EXTENTS).
+    std::optional<QRect> OuterGeometry(const QString& window);
+    // Asks the window manager to add or remove window states, as a task bar or a
+    // keyboard binding would (a _NET_WM_STATE client message; names without the prefix,
+    // e.g. MAXIMIZED_VERT, FULLSCREEN).
+    bool RequestWindowState(const QString& window, bool add, const QStringList& states);
+    // The colour of one screen pixel.
+    QRgb PixelAt(QPoint at);
+
 private:
     bool TryServer(int number);
     void StopServer();
 
     QProcess server_;
+    QProcess wm_;
     QString display_;
     QString why_;
 };

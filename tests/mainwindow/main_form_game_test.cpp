@@ -54,6 +54,9 @@ TEST_F(TableTest, BeforeTheFirstDeal) {
     EXPECT_TRUE(table->screenCursors().IsRegistered(2));
     EXPECT_EQ(table->windowTitle(), QStringLiteral("Vandolin"));
     EXPECT_EQ(table->objectName(), QStringLiteral("MainForm"));
+    // Task switchers take the large image from the window, the caption the small one.
+    const QList<QSize> iconSizes = table->windowIcon().availableSizes();
+    EXPECT_TRUE(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(32, 32)));
 }
 
 TEST_F(TableTest, DealMarkAndDraw) {
@@ -94,6 +97,23 @@ TEST_F(TableTest, DealMarkAndDraw) {
     // In DEAL the cards do not react.
     Click(w().Carte1);
     EXPECT_TRUE(ShowsPicture(w().Carte1, 18));
+}
+
+TEST_F(TableTest, ADoubleClickDoesWhatOneClickDoes) {
+    // On the deck in DEAL: the hand is dealt, not dealt and drawn at once.
+    DoubleClick(w().Mazzo1);
+    EXPECT_EQ(w().Mode->caption(), QStringLiteral("DRAW"));
+    EXPECT_EQ(w().ScoreBar->text(), QStringLiteral("$100"));
+    EXPECT_TRUE(ShowsPicture(slot(1), 18));
+    // On a card: it is marked, not marked and unmarked.
+    DoubleClick(w().Carte1);
+    EXPECT_TRUE(ShowsPicture(slot(1), 53));
+    // On the deck in DRAW: the hand is drawn and stays on the table.
+    DoubleClick(w().Mazzo1);
+    EXPECT_EQ(w().Mode->caption(), QStringLiteral("DEAL"));
+    EXPECT_EQ(w().ScoreBar->text(), QStringLiteral("$99"));
+    EXPECT_TRUE(ShowsPicture(slot(1), 6));
+    EXPECT_TRUE(ShowsPicture(slot(2), 4));
 }
 
 TEST_F(TableTest, AWinningDrawLightsItsLineAndPays) {

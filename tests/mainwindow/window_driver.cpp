@@ -63,6 +63,14 @@ void Click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
+void DoubleClick(QWidget* widget) {
+    const QPoint at = widget->rect().center();
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mousePress(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
 namespace {
 
 QString visibleText(QWidget* box) {

@@ -36,6 +36,9 @@ int CountPixels(QWidget* widget, const QColor& color);
 int LitLine(ui::TMainForm& table);
 
 void Click(QWidget* widget);
+// A double-click as the window system delivers it: press, release, then a second press that
+// also comes as a double-click event, and its release.
+void DoubleClick(QWidget* widget);
 
 // A modal box met while some code runs: its window title and its visible texts.
 struct SeenBox {

@@ -54,6 +54,7 @@ int AppMessageBox(const QString& text, const QString& caption, unsigned flags) {
     box.setText(WithLineFeeds(text));
     WrapMessageBoxText(box);
     box.setWindowModality(Qt::ApplicationModal);
+    SetTransientFor(box, disabler.reactivated());
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     // Some desktop styles put a picture on standard buttons; the classic OK is a plain word.

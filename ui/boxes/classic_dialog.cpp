@@ -45,6 +45,7 @@ int ClassicDialog::runModal() {
     const WindowDisabler disabler;
     // With its native window made, the box knows its frame, so the outer size centres.
     create();
+    SetTransientFor(*this, disabler.reactivated());
     CentreOnScreen(*this);
     return exec();
 }

@@ -21,6 +21,9 @@ public:
     WindowDisabler(const WindowDisabler&) = delete;
     WindowDisabler& operator=(const WindowDisabler&) = delete;
 
+    // The window that will be active again when the box closes; nullptr if none.
+    QWidget* reactivated() const { return active_; }
+
 private:
     void restore();
 

@@ -72,6 +72,7 @@ int THelpForm::ShowModal() {
     // panels. The guide is nobody's child, so without this nothing would hand the activation
     // back where no window manager does it.
     const WindowDisabler disabler;
+    SetTransientFor(*this, disabler.reactivated());
     centreOnScreen();
     return exec();
 }

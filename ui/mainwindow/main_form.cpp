@@ -115,8 +115,11 @@ void TMainForm::setUpLayout() {
     }
 
     setMenuBar(ui_.MainMenu1);
+    // The table has one size: window managers then offer no maximise or fullscreen.
+    setSizeFixed(true);
     setClientSize(kClientSize);
-    setWindowIcon(QIcon(MainIcon().pixmap(16, 16)));
+    // Both images: the caption takes the small one, task switchers the large one.
+    setWindowIcon(MainIcon());
 
     if (QScreen* screen = this->screen()) {
         const QRect area = screen->geometry();

@@ -65,4 +65,14 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    // The press just before this event belongs to the same second click; forget it.
+    pressed_ = false;
+    event->accept();
+}
+
 } // namespace ui

@@ -33,6 +33,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The second click of a double-click is ignored: a player who double-clicks the deck
+    // means one deal, not a deal and a draw.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QImage picture_;
