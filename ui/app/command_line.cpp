@@ -9,11 +9,23 @@ namespace ui {
 namespace {
 
 // QApplication's options that take a value in the next argument (or after '=').
-constexpr std::array<std::string_view, 17> kToolkitValueOptions{
-    "platform", "platformpluginpath", "platformtheme", "plugin",       "qmljsdebugger",
-    "style",    "stylesheet",         "display",       "geometry",     "title",
-    "name",     "session",            "qwindowgeometry", "qwindowicon", "qwindowtitle",
-    "visual",   "ncols"};
+constexpr std::array<std::string_view, 17> kToolkitValueOptions{"platform",
+                                                                "platformpluginpath",
+                                                                "platformtheme",
+                                                                "plugin",
+                                                                "qmljsdebugger",
+                                                                "style",
+                                                                "stylesheet",
+                                                                "display",
+                                                                "geometry",
+                                                                "title",
+                                                                "name",
+                                                                "session",
+                                                                "qwindowgeometry",
+                                                                "qwindowicon",
+                                                                "qwindowtitle",
+                                                                "visual",
+                                                                "ncols"};
 // And those that stand alone.
 constexpr std::array<std::string_view, 7> kToolkitFlags{
     "reverse", "widgetcount", "nograb", "dograb", "sync", "cmap", "testability"};
@@ -75,8 +87,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                 continue;
         }
         line.action = CommandLine::Action::Refuse;
-        line.text = "vandolin: unrecognised argument '" + std::string(argument) + "'\n" +
-                    UsageText();
+        line.text =
+            "vandolin: unrecognised argument '" + std::string(argument) + "'\n" + UsageText();
         return line;
     }
     return line;

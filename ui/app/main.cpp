@@ -54,9 +54,9 @@ int main(int argc, char** argv) {
     ui::SetApplicationTitle(title);
     QApplication::setWindowIcon(ui::MainIcon());
 
-    const std::unique_ptr<ui::TMainForm> table =
-        commandLine.trainer ? std::make_unique<ui::TTrainerForm>()
-                            : std::make_unique<ui::TMainForm>();
+    const std::unique_ptr<ui::TMainForm> table = commandLine.trainer
+                                                     ? std::make_unique<ui::TTrainerForm>()
+                                                     : std::make_unique<ui::TMainForm>();
     ui::TMainForm& mainForm = *table;
     new ui::TaskBarTitle(mainForm, title); // owned by the window
     ui::THelpForm helpForm;

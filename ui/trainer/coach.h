@@ -12,10 +12,10 @@ namespace trainer {
 
 // How the session has gone so far. Nothing of it is kept between runs.
 struct Tally {
-    int hands = 0;    // hands drawn
-    int right = 0;    // drawn with a hold worth as much as the best
-    int mistakes = 0; // drawn with a hold worth less
-    int hints = 0;    // hands in which the best hold was asked for
+    int hands = 0;                  // hands drawn
+    int right = 0;                  // drawn with a hold worth as much as the best
+    int mistakes = 0;               // drawn with a hold worth less
+    int hints = 0;                  // hands in which the best hold was asked for
     odds::Fraction givenAway{0, 1}; // expected bets lost to mistakes
 };
 

@@ -12,7 +12,7 @@ namespace ui {
 
 namespace {
 
-constexpr int kMargin = 12;        // the cards' left margin
+constexpr int kMargin = 12; // the cards' left margin
 constexpr int kLineHeight = 16;
 constexpr int kButtonWidth = 48;
 
@@ -70,8 +70,7 @@ void TTrainerForm::buildStrip() {
             [this] { RunGuarded([this] { HintClick(); }); });
 
     hintKey_ = new QShortcut(QKeySequence(Qt::Key_H), this);
-    connect(hintKey_, &QShortcut::activated, this,
-            [this] { RunGuarded([this] { HintClick(); }); });
+    connect(hintKey_, &QShortcut::activated, this, [this] { RunGuarded([this] { HintClick(); }); });
 
     for (QWidget* child : strip_->findChildren<QWidget*>())
         child->setContextMenuPolicy(Qt::NoContextMenu);
