@@ -46,6 +46,9 @@ protected:
     std::string advice() const { return table->adviceLine()->text().toStdString(); }
     std::string verdict() const { return table->verdictLine()->text().toStdString(); }
     std::string tally() const { return table->tallyLine()->text().toStdString(); }
+    QColor verdictColour() const {
+        return table->verdictLine()->palette().color(QPalette::WindowText);
+    }
 
     std::uint32_t seed = kFixedClock;
     std::unique_ptr<ui::TTrainerForm> table;
@@ -64,6 +67,7 @@ TEST_F(TrainerTest, ADealtRoyalFlushKeepsAllFive) {
     draw();
     EXPECT_EQ(advice(), "You kept Q♥ K♥ A♥ 10♥ J♥ — +500.00 bet");
     EXPECT_EQ(verdict(), "Right: no hold is worth more.");
+    EXPECT_EQ(verdictColour(), QColor(0, 255, 0));
     EXPECT_FALSE(table->hintButton()->isEnabled());
     hint(); // after the draw the key does nothing
     EXPECT_EQ(tally(), "Hands 1   Right 1   Mistakes 0   Given away 0.00 bet   Hints 1");
@@ -79,6 +83,7 @@ TEST_F(TrainerTest, FourToARoyalInAMadeFlush) {
     draw({4});
     EXPECT_EQ(advice(), "You kept J♥ K♥ Q♥ 10♥ — +18.60 bet");
     EXPECT_EQ(verdict(), "Best: keep J♥ K♥ Q♥ 6♥ 10♥ — +20.00 bet; cost 1.40 bet");
+    EXPECT_EQ(verdictColour(), QColor(255, 0, 0));
     EXPECT_EQ(tally(), "Hands 1   Right 0   Mistakes 1   Given away 1.40 bet   Hints 1");
 }
 

@@ -76,6 +76,7 @@ void Coach::ModeShown(const std::string& text) {
 void Coach::Dealt() {
     dealt_ = shown_;
     hinted_ = false;
+    mistaken_ = false;
     analysis_ = odds::analyseHand(dealt_, odds::PayTable::game());
     first_ = "Press H for the best hold";
     second_.clear();
@@ -117,6 +118,7 @@ void Coach::Drawn() {
         second_ = "Right: no hold is worth more.";
     } else {
         ++tally_.mistakes;
+        mistaken_ = true;
         const odds::Fraction cost = minus(bestValue, chosenValue);
         tally_.givenAway = plus(tally_.givenAway, cost);
         second_ = BestText() + "; cost " + cost.decimal(2) + " bet";

@@ -37,6 +37,8 @@ public:
     // The strip's two lines of advice and its tally line.
     const std::string& FirstLine() const { return first_; }
     const std::string& SecondLine() const { return second_; }
+    // Whether the second line tells of a mistake in the hand just drawn.
+    bool Mistaken() const { return mistaken_; }
     std::string TallyLine() const;
     const Tally& tally() const { return tally_; }
 
@@ -55,6 +57,7 @@ private:
     std::array<engine::CardCode, engine::kHandSize> dealt_{};
     std::optional<odds::HandAnalysis> analysis_; // of the dealt hand, until the draw
     bool hinted_ = false;
+    bool mistaken_ = false;
     Tally tally_;
     std::string first_ = "Deal, then press H for the best hold";
     std::string second_;

@@ -82,6 +82,7 @@ void TTrainerForm::refreshStrip() {
     advice_->setText(QString::fromStdString(coach_.FirstLine()));
     verdict_->setText(QString::fromStdString(coach_.SecondLine()));
     tally_->setText(QString::fromStdString(coach_.TallyLine()));
+    paint(*verdict_, coach_.Mistaken() ? engine::clRed : engine::clLime);
     hintButton_->setEnabled(coach_.CanHint());
 }
 
