@@ -145,4 +145,20 @@ TEST_F(TrainerTest, TheTableAboveTheStripIsUnchanged) {
     EXPECT_EQ(table->size(), grown);
 }
 
+// The coach only believes a deal of five different cards; anything else must not reach the
+// analyser, which refuses it by throwing.
+TEST(Coach, NoAdviceWithoutFiveDifferentCards) {
+    trainer::Coach coach;
+    for (int slot = 1; slot <= 4; ++slot)
+        coach.CardShown(slot, slot);
+    coach.CardShown(5, 63); // the empty slot's picture
+    EXPECT_NO_THROW(coach.ModeShown("DRAW"));
+    EXPECT_FALSE(coach.CanHint());
+    coach.CardShown(5, 4); // a repeated card
+    EXPECT_NO_THROW(coach.ModeShown("DRAW"));
+    EXPECT_FALSE(coach.CanHint());
+    EXPECT_NO_THROW(coach.ModeShown("DEAL"));
+    EXPECT_EQ(coach.tally().hands, 0);
+}
+
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "odds/pay_table.h"
 
-#include <bit>
 
 namespace trainer {
 
@@ -77,9 +76,15 @@ void Coach::Dealt() {
     dealt_ = shown_;
     hinted_ = false;
     mistaken_ = false;
+    second_.clear();
+    // The deal always shows five different cards; anything else gets no advice.
+    if (!odds::isValidHand(dealt_)) {
+        analysis_.reset();
+        first_.clear();
+        return;
+    }
     analysis_ = odds::analyseHand(dealt_, odds::PayTable::game());
     first_ = "Press H for the best hold";
-    second_.clear();
 }
 
 std::string Coach::BestText() const {
