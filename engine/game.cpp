@@ -1,6 +1,7 @@
 #include "game.h"
 
 #include "hand_evaluator.h"
+#include "pay_table.h"
 #include "parse_integer.h"
 #include "random_below.h"
 
@@ -10,8 +11,6 @@ namespace engine {
 
 namespace {
 
-constexpr std::array<std::int32_t, kResultCount + 1> kPayTable{0,  -1, 2,   3,   5,  10,
-                                                               20, 50, 100, 200, 500};
 constexpr int kShufflePasses = 10;
 
 const std::string kDealPrompt = "Click on the deck to deal";
@@ -77,7 +76,7 @@ void Game::FormCreate() {
     Change.fill(0);
     Hand.fill(0);
     Deck.fill(0);
-    PayTable = kPayTable;
+    PayTable = kGamePayTable;
     RoundState = Round::Deal;
     ShowEmptySlots();
     DeckPos = 1;

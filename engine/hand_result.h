@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
+
 namespace engine {
 
 // The ten classes of a final hand, numbered as the pay table and the pay lines index them.
 // NoResult is what the evaluator gives for anything that is not five distinct cards.
-enum HandResult : int {
+enum HandResult : std::uint8_t {
     NoResult = 0,
     Nothing = 1,
     JacksOrBetter = 2,

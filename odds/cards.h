@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/card.h"
+
 #include <array>
 #include <cstdint>
 
@@ -8,12 +10,11 @@ namespace odds {
 // Cards travel through the public interface as the game's codes 1..52 (clubs, diamonds,
 // hearts, spades; ace, 2..10, jack, queen, king within a suit). Inside the analyser a card
 // is its index 0..51 = code - 1, which keeps the combinatorial indexing zero-based.
-using CardCode = std::int32_t;
-
-inline constexpr int kDeckSize = 52;
-inline constexpr int kHandSize = 5;
-inline constexpr int kRanksPerSuit = 13;
-inline constexpr int kSuitCount = 4;
+using engine::CardCode;
+using engine::kDeckSize;
+using engine::kHandSize;
+using engine::kRanksPerSuit;
+using engine::kSuitCount;
 inline constexpr int kHoldCount = 1 << kHandSize;
 inline constexpr unsigned kAllHeld = kHoldCount - 1;
 
@@ -21,7 +22,7 @@ using Hand = std::array<CardCode, kHandSize>;
 using HandIndices = std::array<int, kHandSize>;
 
 constexpr bool isCardCode(CardCode code) {
-    return code >= 1 && code <= kDeckSize;
+    return engine::IsCardCode(code);
 }
 
 constexpr int indexOf(CardCode code) {
@@ -34,11 +35,11 @@ constexpr CardCode codeOf(int index) {
 
 // Rank 0..12 (0 = ace, 12 = king) and suit 0..3 of a card index.
 constexpr int rankOfIndex(int index) {
-    return index % kRanksPerSuit;
+    return engine::RankOf(codeOf(index)) - 1;
 }
 
 constexpr int suitOfIndex(int index) {
-    return index / kRanksPerSuit;
+    return engine::SuitOf(codeOf(index)) - 1;
 }
 
 // True when the five codes are distinct cards 1..52.

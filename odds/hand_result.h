@@ -1,26 +1,17 @@
 #pragma once
 
+#include "engine/hand_result.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
 
 namespace odds {
 
-// The ten classes of a final hand, numbered as the game's pay table indexes them.
-enum class HandResult : std::uint8_t {
-    Nothing = 1,
-    JacksOrBetter = 2,
-    TwoPair = 3,
-    ThreeOfAKind = 4,
-    Straight = 5,
-    Flush = 6,
-    FullHouse = 7,
-    FourOfAKind = 8,
-    StraightFlush = 9,
-    RoyalFlush = 10,
-};
-
-inline constexpr int kResultCount = 10;
+// The ten classes of a final hand are the game's own, numbered as its pay table indexes
+// them; the analyser never meets the engine's "no result".
+using engine::HandResult;
+using engine::kResultCount;
 
 // Position 0..9 of a result in per-result arrays.
 constexpr int resultIndex(HandResult result) {

@@ -1,5 +1,7 @@
 #include "odds/pay_table.h"
 
+#include "engine/pay_table.h"
+
 #include <utility>
 
 namespace odds {
@@ -16,7 +18,10 @@ std::optional<PayTable> PayTable::make(std::string name, PayBasis basis,
 }
 
 PayTable PayTable::game() {
-    return PayTable("game", PayBasis::Net, {-1, 2, 3, 5, 10, 20, 50, 100, 200, 500});
+    PerResult<std::int64_t> pays{};
+    for (int i = 0; i < kResultCount; ++i)
+        pays[static_cast<std::size_t>(i)] = engine::kGamePayTable[static_cast<std::size_t>(i) + 1];
+    return PayTable("game", PayBasis::Net, pays);
 }
 
 PayTable PayTable::jacksOrBetter96() {

@@ -1,10 +1,15 @@
 // Plays one round of the real game in a real X11 window, as a player would: start it, click
 // the deck, mark a card, click the deck, look at the screen, quit with Ctrl+Q and Enter.
-// Usage: e2e_game PATH_TO_VANDOLIN [SCREENSHOT.png] [--openbox]
+// With --trainer it starts the trainer, asks for a hint with H before marking, and reads the
+// strip below the table: the hint, the verdict of the draw and the tally. With --openbox the
+// round is played under a window manager.
+// Usage: e2e_game PATH_TO_VANDOLIN [SCREENSHOT.png] [--openbox] [--trainer]
 // Exits 0 on success, 1 on a failed check, 77 (skipped) when the X tools are missing.
 #include "x_session.h"
 
 #include "engine/hand_evaluator.h"
+#include "odds/hold_analysis.h"
+#include "odds/pay_table.h"
 #include "ui/pictures/picture_lookup.h"
 
 #include <QCoreApplication>
@@ -33,6 +38,12 @@ constexpr QPoint kBetBar(284, 278 + 4); // inside the bottom panel
 constexpr QRgb kMaroon = 0x800000;
 constexpr QRgb kLime = 0x00FF00;
 constexpr QRgb kYellow = 0xFFFF00;
+constexpr QRgb kRed = 0xFF0000;
+// The trainer's strip below the bottom panel: advice, verdict and tally lines.
+constexpr int kStripHeight = 56;
+constexpr QRect kAdviceLine(12, 307 + 4, 362, 16);
+constexpr QRect kVerdictLine(12, 307 + 21, 410, 16);
+constexpr QRect kTallyLine(12, 307 + 38, 410, 16);
 // How long a step may take to show on the screen; generous for a busy CI machine, and only
 // spent when something is wrong.
 constexpr int kPatienceMs = 10000;
@@ -109,12 +120,20 @@ long residentKilobytes(qint64 pid) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: e2e_game PATH_TO_VANDOLIN [SCREENSHOT.png]\n");
+        std::fprintf(stderr, "usage: e2e_game PATH_TO_VANDOLIN [SCREENSHOT.png] [--trainer]\n");
         return 2;
     }
     const QString game = QString::fromLocal8Bit(argv[1]);
     const QString screenshotFile = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    const bool underWm = argc > 3 && QByteArray(argv[3]) == "--openbox";
+    const auto hasOption = [&](const char* option) {
+        for (int i = 3; i < argc; ++i)
+            if (QByteArray(argv[i]) == option)
+                return true;
+        return false;
+    };
+    const bool underWm = hasOption("--openbox");
+    const bool trainer = hasOption("--trainer");
+    const QSize outer = kOuter + QSize(0, trainer ? kStripHeight : 0);
 
     if (const QStringList missing = e2e::XSession::MissingTools(); !missing.isEmpty()) {
         std::printf("SKIP: needs %s (apt-get install xvfb xdotool imagemagick)\n",
@@ -141,7 +160,7 @@ int main(int argc, char** argv) {
     player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QElapsedTimer sinceStart;
     sinceStart.start();
-    player.start(game, {});
+    player.start(game, trainer ? QStringList{QStringLiteral("--trainer")} : QStringList{});
     if (!player.waitForStarted(5000)) {
         std::printf("FAIL cannot start %s\n", qPrintable(game));
         return 1;
@@ -156,8 +175,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     const QRect frame = x.Geometry(*window).value_or(QRect());
-    check(frame.size() == kOuter, "the window is 442 x 353");
-    check(frame.topLeft() == QPoint((1024 - 442) / 2, (768 - 353) / 2), "centred on the screen");
+    check(frame.size() == outer,
+          trainer ? "the window is 442 x 409: the table and the strip" : "the window is 442 x 353");
+    check(frame.topLeft() == QPoint((1024 - outer.width()) / 2, (768 - outer.height()) / 2),
+          "centred on the screen");
     const QPoint client = frame.topLeft() + kClientOrigin;
 
     // First painted window: the empty slot picture in slot 1 is on the screen.
@@ -211,10 +232,43 @@ int main(int argc, char** argv) {
     };
     const auto isFace = [](int n) { return n >= 1 && n <= 52; };
 
+    QElapsedTimer sinceDeal;
+    sinceDeal.start();
     x.ClickAt(deckCentre);
     const std::array<int, 5> dealt = waitForHand(
         [&](const std::array<int, 5>& h) { return std::all_of(h.begin(), h.end(), isFace); });
     check(std::all_of(dealt.begin(), dealt.end(), isFace), "the deal shows five card faces");
+    const qint64 firstDealMs = sinceDeal.elapsed();
+
+    // The strip's lines as they are on the screen now.
+    const auto lineShot = [&](const QRect& line) {
+        return screen.copy(QRect(client + line.topLeft(), line.size()));
+    };
+    // A line has changed once it differs from before and shows text in one of the strip's
+    // colours (yellow, lime, red, silver).
+    const auto lineChanges = [&](const QRect& line, const QImage& before) {
+        const QRect area(client + line.topLeft(), line.size());
+        return screenShows([&](const QImage& shot) {
+            int ink = 0;
+            for (QRgb colour : {kYellow, kLime, kRed, QRgb{0xC0C0C0}})
+                ink += countColour(shot, area, colour);
+            return ink > 20 && shot.copy(area) != before;
+        });
+    };
+    const auto saveBeside = [&](const QString& suffix) {
+        if (!screenshotFile.isEmpty())
+            screen.save(QString(screenshotFile).replace(QStringLiteral(".png"), suffix));
+    };
+    if (trainer) {
+        const QImage beforeHint = lineShot(kAdviceLine);
+        x.Run(QStringLiteral("xdotool"),
+              {QStringLiteral("windowfocus"), QStringLiteral("--sync"), *window});
+        x.Keys(QStringLiteral("h"));
+        check(lineChanges(kAdviceLine, beforeHint), "H shows the best hold in the strip");
+        saveBeside(QStringLiteral("-hint.png"));
+    }
+    const QImage verdictBefore = lineShot(kVerdictLine);
+    const QImage tallyBefore = lineShot(kTallyLine);
 
     x.ClickAt(slot1Centre);
     const auto marked = waitForHand([](const std::array<int, 5>& h) { return h[0] == kBack1; });
@@ -227,6 +281,26 @@ int main(int argc, char** argv) {
     check(drawn[1] == dealt[1] && drawn[2] == dealt[2] && drawn[3] == dealt[3] &&
               drawn[4] == dealt[4],
           "the unmarked cards stay");
+
+    if (trainer) {
+        // Slots 2..5 were kept: right when no hold of the dealt hand is worth more (lime),
+        // a mistake otherwise (red), exactly as the analyser values them.
+        const auto analysis = odds::analyseHand({dealt[0], dealt[1], dealt[2], dealt[3], dealt[4]},
+                                                odds::PayTable::game());
+        const auto kept =
+            std::find_if(analysis.holds.begin(), analysis.holds.end(),
+                         [](const odds::HoldOutcome& h) { return h.mask == 0b11110; });
+        const bool right = kept->grossValue() == analysis.best().grossValue();
+        const QRect verdict(client + kVerdictLine.topLeft(), kVerdictLine.size());
+        check(screenShows([&](const QImage& shot) {
+                  return countColour(shot, verdict, right ? kLime : kRed) > 20;
+              }),
+              right ? "the strip calls the kept cards right"
+                    : "the strip calls the kept cards a mistake");
+        check(lineShot(kVerdictLine) != verdictBefore, "the verdict replaces the empty line");
+        check(lineChanges(kTallyLine, tallyBefore), "the tally counts the hand");
+        saveBeside(QStringLiteral("-draw.png"));
+    }
 
     // The lit pay line is the one for the hand on the screen.
     const int result = engine::EvaluateCards({drawn[0], drawn[1], drawn[2], drawn[3], drawn[4]});
@@ -312,6 +386,8 @@ int main(int argc, char** argv) {
 
     std::printf("     start-up to first painted table: %lld ms\n",
                 static_cast<long long>(startupMs));
+    std::printf("     first deal, click to five faces on the screen: %lld ms\n",
+                static_cast<long long>(firstDealMs));
     std::printf("     resident memory after ten rounds: %ld kB\n", rssKb);
     return failures == 0 ? 0 : 1;
 }

@@ -14,13 +14,17 @@ namespace testing_support {
 
 std::unique_ptr<ui::TMainForm> OpenTable() {
     auto table = std::make_unique<ui::TMainForm>([] { return kFixedClock; });
-    table->show();
-    table->activateWindow();
+    Activate(*table);
+    return table;
+}
+
+void Activate(ui::TMainForm& table) {
+    table.show();
+    table.activateWindow();
     // Every test starts from an active table; one that never became active would fail later
     // for a reason that is hard to see.
-    if (!QTest::qWaitForWindowActive(table.get()))
+    if (!QTest::qWaitForWindowActive(&table))
         ADD_FAILURE() << "the table did not become the active window";
-    return table;
 }
 
 QImage Shot(QWidget* widget) {

@@ -23,6 +23,8 @@ inline constexpr std::uint32_t kFixedClock = ((12 * 60 + 34) * 60 + 56) * 1000 +
 
 // A shown, active table with the fixed clock.
 std::unique_ptr<ui::TMainForm> OpenTable();
+// Shows the window and waits until it is the active one.
+void Activate(ui::TMainForm& table);
 
 // The widget's own painting, as the player sees it.
 QImage Shot(QWidget* widget);

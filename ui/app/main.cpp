@@ -1,16 +1,21 @@
 // The game's entry: names the application, creates the table and then the guide, and runs
 // the message loop until the table is closed.
 #include "platform/style/classic_style.h"
+#include "ui/app/command_line.h"
 #include "ui/app/display_check.h"
 #include "ui/app/task_bar_title.h"
 #include "ui/boxes/boxes.h"
 #include "ui/guide/help_form.h"
 #include "ui/mainwindow/main_form.h"
 #include "ui/pictures/main_icon.h"
+#include "ui/trainer/trainer_form.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -19,6 +24,21 @@ constexpr int kNoDisplayExitCode = 1;
 } // namespace
 
 int main(int argc, char** argv) {
+    // Help and version answer without a display, as command-line programs do.
+    const ui::CommandLine commandLine =
+        ui::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (commandLine.action) {
+    case ui::CommandLine::Action::Help:
+    case ui::CommandLine::Action::Version:
+        std::fputs(commandLine.text.c_str(), stdout);
+        return 0;
+    case ui::CommandLine::Action::Refuse:
+        std::fputs(commandLine.text.c_str(), stderr);
+        return ui::kUsageExitCode;
+    case ui::CommandLine::Action::Play:
+        break;
+    }
+
     // Without a display the toolkit would abort with a terse message of its own.
     const ui::DisplayCheck display = ui::CheckDisplayFromEnvironment();
     if (!display.available) {
@@ -41,7 +61,10 @@ int main(int argc, char** argv) {
     ui::SetApplicationTitle(title);
     QApplication::setWindowIcon(ui::MainIcon());
 
-    ui::TMainForm mainForm;
+    const std::unique_ptr<ui::TMainForm> table = commandLine.trainer
+                                                     ? std::make_unique<ui::TTrainerForm>()
+                                                     : std::make_unique<ui::TMainForm>();
+    ui::TMainForm& mainForm = *table;
     new ui::TaskBarTitle(mainForm, title); // owned by the window
     ui::THelpForm helpForm;
     mainForm.setHelpForm(&helpForm);

@@ -186,6 +186,13 @@ QLabel* TMainForm::scoreLine(int index) const {
     return index >= 0 && index < kScoreLines ? lines[static_cast<std::size_t>(index)] : nullptr;
 }
 
+void TMainForm::extendClientBelow(int height) {
+    recordedSize_ = QSize(); // the fixed size follows once the window has grown
+    setClientSize(kClientSize + QSize(0, height));
+    recordedSize_ = size();
+    move(x(), y() - height / 2);
+}
+
 // ---- handlers --------------------------------------------------------------------------
 
 void TMainForm::FormCreate() {

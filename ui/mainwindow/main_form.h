@@ -80,6 +80,10 @@ public:
     static QString FarewellText();
 
 protected:
+    // Adds room below the bottom panel (the trainer's strip): the window grows by height and
+    // keeps the new size as its fixed one.
+    void extendClientBelow(int height);
+
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

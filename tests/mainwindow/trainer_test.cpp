@@ -1,0 +1,164 @@
+// The trainer's strip on the real table: advice for dealt hands whose answers are known, the
+// verdict after the draw, the session's tally, and the window it lives in.
+#include "window_driver.h"
+
+#include "ui/mainwindow/picture_box.h"
+#include "ui/trainer/trainer_form.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+// Shuffle seeds (milliseconds since midnight) and the hands they deal, slots 1..5.
+constexpr std::uint32_t kRoyalFlush = 5855;       // Q♥ K♥ A♥ 10♥ J♥
+constexpr std::uint32_t kRoyalDrawOrFlush = 7351; // J♥ K♥ Q♥ 6♥ 10♥
+constexpr std::uint32_t kJacksOrFlushDraw = 3012; // K♣ 10♣ J♥ J♣ 2♣
+
+class TrainerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        table = std::make_unique<ui::TTrainerForm>([this] { return seed; });
+        Activate(*table);
+    }
+    const Ui::MainForm& w() const { return table->widgets(); }
+    ui::PictureBox* slot(int i) const {
+        return std::array{w().Carte1, w().Carte2, w().Carte3, w().Carte4, w().Carte5}[i - 1];
+    }
+    void deal(std::uint32_t dealSeed) {
+        seed = dealSeed;
+        Click(w().Mazzo1);
+        ASSERT_EQ(w().Mode->caption(), QStringLiteral("DRAW"));
+    }
+    void hint() { QTest::keyClick(table.get(), Qt::Key_H); }
+    // Marks the given slots for replacement, then draws.
+    void draw(std::initializer_list<int> replaced = {}) {
+        for (int i : replaced)
+            Click(slot(i));
+        Click(w().Mazzo1);
+        ASSERT_EQ(w().Mode->caption(), QStringLiteral("DEAL"));
+    }
+    std::string advice() const { return table->adviceLine()->text().toStdString(); }
+    std::string verdict() const { return table->verdictLine()->text().toStdString(); }
+    std::string tally() const { return table->tallyLine()->text().toStdString(); }
+    QColor verdictColour() const {
+        return table->verdictLine()->palette().color(QPalette::WindowText);
+    }
+
+    std::uint32_t seed = kFixedClock;
+    std::unique_ptr<ui::TTrainerForm> table;
+};
+
+TEST_F(TrainerTest, ADealtRoyalFlushKeepsAllFive) {
+    EXPECT_FALSE(table->hintButton()->isEnabled());
+    hint(); // nothing is dealt yet: no hint, and none counted
+    EXPECT_EQ(table->coach().tally().hints, 0);
+
+    deal(kRoyalFlush);
+    EXPECT_TRUE(table->hintButton()->isEnabled());
+    EXPECT_EQ(advice(), "Press H for the best hold");
+    hint();
+    EXPECT_EQ(advice(), "Best: keep Q♥ K♥ A♥ 10♥ J♥ — +500.00 bet");
+    draw();
+    EXPECT_EQ(advice(), "You kept Q♥ K♥ A♥ 10♥ J♥ — +500.00 bet");
+    EXPECT_EQ(verdict(), "Right: no hold is worth more.");
+    EXPECT_EQ(verdictColour(), QColor(0, 255, 0));
+    EXPECT_FALSE(table->hintButton()->isEnabled());
+    hint(); // after the draw the key does nothing
+    EXPECT_EQ(tally(), "Hands 1   Right 1   Mistakes 0   Given away 0.00 bet   Hints 1");
+}
+
+// Under this game's table a made flush wins 20 bets, more than four to the royal are worth
+// (874/47, as `vandolin-odds hold JH KH QH 6H TH` ranks them), so the exact advice keeps the
+// flush; breaking it costs 66/47 bet.
+TEST_F(TrainerTest, FourToARoyalInAMadeFlush) {
+    deal(kRoyalDrawOrFlush);
+    Click(table->hintButton());
+    EXPECT_EQ(advice(), "Best: keep J♥ K♥ Q♥ 6♥ 10♥ — +20.00 bet");
+    draw({4});
+    EXPECT_EQ(advice(), "You kept J♥ K♥ Q♥ 10♥ — +18.60 bet");
+    EXPECT_EQ(verdict(), "Best: keep J♥ K♥ Q♥ 6♥ 10♥ — +20.00 bet; cost 1.40 bet");
+    EXPECT_EQ(verdictColour(), QColor(255, 0, 0));
+    EXPECT_EQ(tally(), "Hands 1   Right 0   Mistakes 1   Given away 1.40 bet   Hints 1");
+}
+
+// The answers as `vandolin-odds hold KC TC JH JC 2C` ranks them: four to the flush 157/47,
+// the pair of jacks 17638/5405.
+TEST_F(TrainerTest, APairOfJacksWithFourToAFlush) {
+    deal(kJacksOrFlushDraw);
+    hint();
+    EXPECT_EQ(advice(), "Best: keep K♣ 10♣ J♣ 2♣ — +3.34 bet");
+    draw({1, 2, 5});
+    EXPECT_EQ(advice(), "You kept J♥ J♣ — +3.26 bet");
+    EXPECT_EQ(verdict(), "Best: keep K♣ 10♣ J♣ 2♣ — +3.34 bet; cost 0.08 bet");
+
+    // The same deal played right; marking and unmarking a card leaves it held.
+    deal(kJacksOrFlushDraw);
+    Click(slot(4));
+    draw({3, 4});
+    EXPECT_EQ(advice(), "You kept K♣ 10♣ J♣ 2♣ — +3.34 bet");
+    EXPECT_EQ(verdict(), "Right: no hold is worth more.");
+}
+
+TEST_F(TrainerTest, TheTallyCountsTheSessionAndNewClearsIt) {
+    deal(kRoyalFlush);
+    hint();
+    hint(); // one hand, one hint, however often it is asked for
+    draw();
+    deal(kRoyalDrawOrFlush);
+    draw({4});
+    deal(kJacksOrFlushDraw);
+    table->HintClick();
+    draw({1, 2, 5});
+    // 66/47 + 417/5405 given away.
+    EXPECT_EQ(tally(), "Hands 3   Right 1   Mistakes 2   Given away 1.48 bet   Hints 2");
+
+    w().Nuovo1->trigger();
+    EXPECT_EQ(tally(), "Hands 0   Right 0   Mistakes 0   Given away 0.00 bet   Hints 0");
+    EXPECT_EQ(verdict(), "");
+    deal(kRoyalFlush);
+    draw({1}); // the queen thrown away: 500 - 181/47
+    EXPECT_EQ(tally(), "Hands 1   Right 0   Mistakes 1   Given away 496.15 bet   Hints 0");
+}
+
+// The strip is added below an unchanged table, and the grown window keeps its size.
+TEST_F(TrainerTest, TheTableAboveTheStripIsUnchanged) {
+    const auto plain = OpenTable();
+    seed = kFixedClock;
+    EXPECT_EQ(table->size(), plain->size() + QSize(0, ui::TTrainerForm::kStripHeight));
+    const QRect tableRect(QPoint(0, 0), plain->clientArea()->size());
+    EXPECT_EQ(table->clientArea()->grab(tableRect).toImage(),
+              plain->clientArea()->grab(tableRect).toImage());
+    EXPECT_EQ(table->strip()->geometry(),
+              QRect(0, tableRect.height(), tableRect.width(), ui::TTrainerForm::kStripHeight));
+    for (QLabel* line : {table->adviceLine(), table->verdictLine(), table->tallyLine()})
+        EXPECT_LE(line->geometry().right(), table->strip()->width())
+            << line->objectName().toStdString();
+
+    const QSize grown = table->size();
+    table->resize(grown + QSize(40, 30));
+    EXPECT_EQ(table->size(), grown);
+}
+
+// The coach only believes a deal of five different cards; anything else must not reach the
+// analyser, which refuses it by throwing.
+TEST(Coach, NoAdviceWithoutFiveDifferentCards) {
+    trainer::Coach coach;
+    for (int slot = 1; slot <= 4; ++slot)
+        coach.CardShown(slot, slot);
+    coach.CardShown(5, 63); // the empty slot's picture
+    EXPECT_NO_THROW(coach.ModeShown("DRAW"));
+    EXPECT_FALSE(coach.CanHint());
+    coach.CardShown(5, 4); // a repeated card
+    EXPECT_NO_THROW(coach.ModeShown("DRAW"));
+    EXPECT_FALSE(coach.CanHint());
+    EXPECT_NO_THROW(coach.ModeShown("DEAL"));
+    EXPECT_EQ(coach.tally().hands, 0);
+}
+
+} // namespace

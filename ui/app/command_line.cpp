@@ -1,0 +1,97 @@
+#include "ui/app/command_line.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace ui {
+
+namespace {
+
+// QApplication's options that take a value in the next argument (or after '=').
+constexpr std::array<std::string_view, 17> kToolkitValueOptions{"platform",
+                                                                "platformpluginpath",
+                                                                "platformtheme",
+                                                                "plugin",
+                                                                "qmljsdebugger",
+                                                                "style",
+                                                                "stylesheet",
+                                                                "display",
+                                                                "geometry",
+                                                                "title",
+                                                                "name",
+                                                                "session",
+                                                                "qwindowgeometry",
+                                                                "qwindowicon",
+                                                                "qwindowtitle",
+                                                                "visual",
+                                                                "ncols"};
+// And those that stand alone.
+constexpr std::array<std::string_view, 7> kToolkitFlags{
+    "reverse", "widgetcount", "nograb", "dograb", "sync", "cmap", "testability"};
+
+template <std::size_t N>
+bool contains(const std::array<std::string_view, N>& names, std::string_view name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+} // namespace
+
+std::string UsageText() {
+    return "Usage: vandolin [--trainer] [--help] [--version]\n";
+}
+
+std::string VersionText() {
+    return "vandolin 1.1d\n";
+}
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    CommandLine line;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        if (argument == "--trainer") {
+            line.trainer = true;
+            continue;
+        }
+        if (argument == "--help" || argument == "-h") {
+            line.action = CommandLine::Action::Help;
+            line.text = UsageText() +
+                        "Jacks-or-better video poker on a green table.\n\n"
+                        "  --trainer   play with exact strategy advice below the table\n"
+                        "  --help      show this help and exit\n"
+                        "  --version   show the version and exit\n\n"
+                        "The toolkit's own options (-style, -display, -platform, ...) are "
+                        "accepted too.\n";
+            return line;
+        }
+        if (argument == "--version") {
+            line.action = CommandLine::Action::Version;
+            line.text = VersionText();
+            return line;
+        }
+        // The toolkit accepts its options with one dash or two.
+        std::string_view name = argument;
+        if (name.starts_with("--"))
+            name.remove_prefix(2);
+        else if (name.starts_with("-"))
+            name.remove_prefix(1);
+        const auto equals = name.find('=');
+        const std::string_view bare = name.substr(0, equals);
+        if (name != argument && !bare.empty()) {
+            if (contains(kToolkitValueOptions, bare)) {
+                if (equals == std::string_view::npos)
+                    ++i; // its value follows
+                continue;
+            }
+            if (equals == std::string_view::npos && contains(kToolkitFlags, bare))
+                continue;
+        }
+        line.action = CommandLine::Action::Refuse;
+        line.text =
+            "vandolin: unrecognised argument '" + std::string(argument) + "'\n" + UsageText();
+        return line;
+    }
+    return line;
+}
+
+} // namespace ui

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ui/mainwindow/main_form.h"
+#include "ui/trainer/coach.h"
+
+#include <future>
+
+class QLabel;
+class QPushButton;
+class QShortcut;
+
+namespace ui {
+
+// The table with the trainer's strip below its bottom panel. The game still talks to the
+// table alone; the calls that tell where a round is also go to the coach, whose advice the
+// strip shows. The key H and the strip's button ask for the best hold while a hand is dealt.
+class TTrainerForm : public TMainForm {
+    Q_OBJECT
+public:
+    static constexpr int kStripHeight = 56;
+
+    explicit TTrainerForm(QWidget* parent = nullptr);
+    explicit TTrainerForm(Clock clock, QWidget* parent = nullptr);
+    ~TTrainerForm() override;
+
+    const trainer::Coach& coach() const { return coach_; }
+    QWidget* strip() const { return strip_; }
+    QLabel* adviceLine() const { return advice_; }
+    QLabel* verdictLine() const { return verdict_; }
+    QLabel* tallyLine() const { return tally_; }
+    QPushButton* hintButton() const { return hintButton_; }
+
+    // Asks for the best hold of the dealt hand (the key H, the strip's button).
+    void HintClick();
+
+    void ShowCard(int slot, int picture) override;
+    void ShowBack(int slot) override;
+    void SetModeText(const std::string& text) override;
+
+private:
+    void buildStrip();
+    void refreshStrip();
+
+    trainer::Coach coach_;
+    QWidget* strip_ = nullptr;
+    QLabel* advice_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    QLabel* tally_ = nullptr;
+    QPushButton* hintButton_ = nullptr;
+    QShortcut* hintKey_ = nullptr;
+    // Every five-card hand scored once, off the UI thread, before the first deal needs it.
+    std::future<void> scoring_;
+};
+
+} // namespace ui
