@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vandolin"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("vandolin"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vandolin.Vandolin"));
     // The title the task bar shows. It is not made the display name: on X11 Qt would append
     // that to every window title, and the game's boxes are captioned "Vandolin" alone.
     const QString title = QStringLiteral("Vandolin 1.1d");
