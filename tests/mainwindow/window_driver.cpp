@@ -2,6 +2,7 @@
 
 #include "ui/pictures/picture_lookup.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +62,27 @@ int LitLine(ui::TMainForm& table) {
 
 void Click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void PressKey(ui::TMainForm& table, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(table.windowHandle(), key, modifiers);
+}
+
+namespace {
+
+QString accessibleText(QWidget* widget, QAccessible::Text role) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(role) : QStringLiteral("<no accessible interface>");
+}
+
+} // namespace
+
+QString AccessibleName(QWidget* widget) {
+    return accessibleText(widget, QAccessible::Name);
+}
+
+QString AccessibleDescription(QWidget* widget) {
+    return accessibleText(widget, QAccessible::Description);
 }
 
 namespace {
