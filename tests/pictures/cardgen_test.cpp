@@ -10,9 +10,9 @@
 #include "tools/cardgen/back_painter.h"
 #include "tools/cardgen/dib_encoder.h"
 #include "tools/cardgen/glyph.h"
+#include "tools/cardgen/icon_art.h"
 #include "tools/cardgen/icon_encoder.h"
 #include "tools/cardgen/picture_set.h"
-#include "tools/cardgen/icon_art.h"
 #include "tools/cardgen/png_encoder.h"
 #include "tools/cardgen/theme_icon.h"
 
@@ -118,11 +118,10 @@ TEST(CardGen, ThemeIconsAreSharpWholeEnlargementsOfTheIconArt) {
     for (int size : cardgen::ThemeIconSizes()) {
         const std::vector<std::uint8_t> png =
             cardgen::EncodePng(cardgen::ToIndexedImage(cardgen::PaintThemeIcon(size)));
-        const QImage icon =
-            QImage::fromData(QByteArray(reinterpret_cast<const char*>(png.data()),
-                                        static_cast<qsizetype>(png.size())),
-                             "png")
-                .convertToFormat(QImage::Format_ARGB32);
+        const QImage icon = QImage::fromData(QByteArray(reinterpret_cast<const char*>(png.data()),
+                                                        static_cast<qsizetype>(png.size())),
+                                             "png")
+                                .convertToFormat(QImage::Format_ARGB32);
         ASSERT_EQ(icon.size(), QSize(size, size));
         const cardgen::Canvas& art = size % large.Width() == 0 ? large : small;
         const int factor = size / art.Width();

@@ -34,8 +34,8 @@ Canvas PaintThemeIcon(int size) {
     if (size > 0 && size % small.Width() == 0) {
         return Enlarge(small, size / small.Width());
     }
-    throw std::invalid_argument("no whole enlargement of the icon gives " +
-                                std::to_string(size) + " pixels");
+    throw std::invalid_argument("no whole enlargement of the icon gives " + std::to_string(size) +
+                                " pixels");
 }
 
 IndexedImage ToIndexedImage(const Canvas& picture) {
