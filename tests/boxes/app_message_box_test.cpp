@@ -112,3 +112,47 @@ TEST(ApplicationWindow, IsAHiddenZeroSizeWindowAtTheScreenCentre) {
     ui::SetApplicationTitle("Vandolin 1.1d");
     EXPECT_EQ(window->windowTitle(), "Vandolin 1.1d");
 }
+
+TEST(AppMessageBox, ALongEntryWrapsWithinTheBoxAndNothingIsCut) {
+    // The longest bet entry, with no blank to break at, in the unreadable-bet box.
+    const QString message = QStringLiteral("'%1' is not a valid integer value.")
+                                .arg(QStringLiteral("0123456789").repeated(26).left(255));
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    WhenBoxOpens([&](QWidget* box) {
+        EXPECT_EQ(asMessageBox(box)->text(), message) << "the box still holds the whole text";
+        EXPECT_LE(box->frameGeometry().width(), screen.width() * 3 / 4);
+        EXPECT_TRUE(screen.contains(box->frameGeometry()));
+
+        // The text is laid out inside the box, as high as its wrapped lines need.
+        QWidget* text = nullptr;
+        for (QWidget* child : box->findChildren<QWidget*>()) {
+            if (child->isVisible() && child->accessibleName() == message)
+                text = child;
+        }
+        ASSERT_NE(text, nullptr) << "the message is shown";
+        EXPECT_TRUE(box->rect().contains(QRect(text->mapTo(box, QPoint(0, 0)), text->size())));
+        EXPECT_GE(text->height(), text->heightForWidth(text->width()));
+        EXPECT_GE(text->width(), screen.width() / 4) << "as wide as an ordinary message wraps";
+        const int lineHeight = QFontMetrics(text->font()).height();
+        EXPECT_GE(text->height(), 4 * lineHeight) << "the entry is broken over several lines";
+
+        // Ink reaches the last line (the final full stop is there) but never the right edge.
+        const QImage shot = text->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRgb background = shot.pixel(shot.width() - 1, 0);
+        int lastInkRow = -1;
+        int rightmostInk = -1;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x) {
+                if (shot.pixel(x, y) != background) {
+                    lastInkRow = std::max(lastInkRow, y);
+                    rightmostInk = std::max(rightmostInk, x);
+                }
+            }
+        }
+        EXPECT_GT(lastInkRow, shot.height() - lineHeight);
+        EXPECT_LT(rightmostInk, shot.width());
+        EXPECT_GT(rightmostInk, shot.width() * 3 / 4) << "lines are filled before they break";
+        box->close();
+    });
+    AppMessageBox(message, "Vandolin 1.1d", MB_OK | MB_ICONERROR);
+}

@@ -1,3 +1,4 @@
+#include "platform/style/classic_style.h"
 #include "ui/boxes/application_window.h"
 
 #include <QApplication>
@@ -21,8 +22,12 @@ void quietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A desktop that prefers a modern style; the boxes wear the program's classic look anyway.
+    if (!qEnvironmentVariableIsSet("QT_STYLE_OVERRIDE"))
+        qputenv("QT_STYLE_OVERRIDE", "fusion");
     previousHandler = qInstallMessageHandler(quietMessages);
     QApplication app(argc, argv);
+    platform::ClassicStyle::Install();
     ui::SetApplicationTitle(QStringLiteral("Vandolin 1.1d"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -184,3 +184,45 @@ TEST(TextPrompt, ShowsMarkupInThePromptAsTyped) {
     });
     AskText("c", "<b>max</b>", "1");
 }
+
+// The classic look, although the test main asks for a modern desktop style: a button-face
+// box, a sunken two-pixel field, raised buttons, the selection in navy.
+TEST(TextPrompt, WearsTheClassicLook) {
+    const QRgb face = qRgb(0xC0, 0xC0, 0xC0);
+    const QRgb white = qRgb(0xFF, 0xFF, 0xFF);
+    const QRgb grey = qRgb(0x80, 0x80, 0x80);
+    const QRgb black = qRgb(0, 0, 0);
+    WhenBoxOpens([&](QWidget* box) {
+        const QImage shot = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(shot.pixel(2, shot.height() - 3), face) << "button-face grey box";
+
+        auto* edit = Child<QLineEdit>(box);
+        ASSERT_NE(edit, nullptr);
+        const QImage field = edit->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int mid = field.height() / 2;
+        EXPECT_EQ(field.pixel(0, mid), grey) << "sunken: grey outside at the left";
+        EXPECT_EQ(field.pixel(1, mid), black) << "and black inside it";
+        EXPECT_EQ(field.pixel(field.width() - 1, mid), white) << "lit at the right";
+        EXPECT_EQ(field.pixel(field.width() / 2, 0), grey) << "grey outside at the top";
+        EXPECT_EQ(field.pixel(field.width() - 4, mid), white) << "a white field";
+        int navy = 0;
+        for (int x = 0; x < field.width(); ++x)
+            navy += field.pixel(x, mid) == qRgb(0, 0, 0x80);
+        EXPECT_GT(navy, 0) << "the selected preset is highlighted in navy";
+
+        for (auto* button : box->findChildren<QPushButton*>()) {
+            const QImage b = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const int x = b.width() / 2;
+            // Raised, white over black, inside a one-pixel ring that is black round the
+            // default button and plain grey round the other.
+            const int inset = 1;
+            EXPECT_EQ(b.pixel(x, 0), button->isDefault() ? black : face);
+            EXPECT_EQ(b.pixel(x, inset), white) << button->text().toStdString();
+            EXPECT_EQ(b.pixel(x, b.height() - 1 - inset), black) << button->text().toStdString();
+            EXPECT_EQ(b.pixel(x, b.height() - 2 - inset), grey) << button->text().toStdString();
+            EXPECT_EQ(b.pixel(3, b.height() / 2), face) << button->text().toStdString();
+        }
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    askBet();
+}

@@ -261,3 +261,51 @@ TEST(HelpFormLayout, ThanksPictureIsHeldIn256Colours) {
 }
 
 } // namespace
+
+// The classic look holds whatever style the desktop asked for (the test main asks for a modern
+// one): square tabs and a bevelled button on button-face grey, in the system colours alone.
+TEST(HelpFormLayout, TabsAndButtonWearTheClassicLook) {
+    THelpForm form;
+    form.show();
+    const std::set<QRgb> classic = {qRgb(0xC0, 0xC0, 0xC0), qRgb(0xFF, 0xFF, 0xFF),
+                                    qRgb(0x80, 0x80, 0x80), qRgb(0x00, 0x00, 0x00)};
+    const auto strangers = [&classic](const QImage& image, const QRect& area) {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                n += classic.count(image.pixel(x, y)) == 0;
+        return n;
+    };
+
+    QTabBar* tabs = control<QTabWidget>(form, "PageControl1")->tabBar();
+    const QImage bar = tabs->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int i = 0; i < tabs->count(); ++i) {
+        // The tab's outline above its text: no gradient, no softened round corner.
+        const QRect tab = tabs->tabRect(i);
+        const QRect top(tab.left(), tab.top(), tab.width(), 4);
+        EXPECT_EQ(strangers(bar, top), 0) << "tab " << i;
+        // Square: its top edge is one white line that stops a single pixel short of the
+        // side, where a round corner would leave a wider gap. (The selected tab hides the left
+        // corner of the one after it.)
+        if (i == tabs->currentIndex() + 1)
+            continue;
+        const int edge = i == tabs->currentIndex() ? tab.top() : tab.top() + 2;
+        EXPECT_EQ(bar.pixel(tab.left() + 2, edge), qRgb(0xFF, 0xFF, 0xFF)) << "tab " << i;
+        EXPECT_EQ(bar.pixel(tab.left() + 1, edge + 1), qRgb(0xFF, 0xFF, 0xFF)) << "tab " << i;
+        EXPECT_EQ(bar.pixel(tab.left(), edge + 2), qRgb(0xFF, 0xFF, 0xFF)) << "tab " << i;
+    }
+
+    // OK: a black default-button frame round a raised bevel on button-face grey; the text and
+    // the green tick are the only other colours.
+    auto* ok = control<QPushButton>(form, "BitBtn1");
+    const QImage button = ok->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int w = button.width();
+    const int h = button.height();
+    EXPECT_EQ(button.pixel(0, h / 2), qRgb(0, 0, 0)) << "default frame";
+    EXPECT_EQ(button.pixel(1, h / 2), qRgb(0xFF, 0xFF, 0xFF)) << "lit side";
+    EXPECT_EQ(button.pixel(w - 2, h / 2), qRgb(0, 0, 0)) << "shadow side";
+    EXPECT_EQ(button.pixel(w - 3, h / 2), qRgb(0x80, 0x80, 0x80)) << "shadow side, inner";
+    EXPECT_EQ(strangers(button, QRect(0, 0, w, 3)), 0) << "no gradient at the top";
+    EXPECT_EQ(button.pixel(w / 4, h - 6), qRgb(0xC0, 0xC0, 0xC0)) << "button face";
+    EXPECT_GT(strangers(button, button.rect()), 10) << "the green tick is still there";
+}

@@ -1,5 +1,6 @@
 // The game's entry: names the application, creates the table and then the guide, and runs
 // the message loop until the table is closed.
+#include "platform/style/classic_style.h"
 #include "ui/app/display_check.h"
 #include "ui/app/task_bar_title.h"
 #include "ui/boxes/boxes.h"
@@ -26,6 +27,9 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    // The classic look the frame is drawn in, for every window, whatever style the desktop,
+    // QT_STYLE_OVERRIDE or -style chose.
+    platform::ClassicStyle::Install();
     QApplication::setApplicationName(QStringLiteral("vandolin"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vandolin.Vandolin"));
     // The title the task bar shows. It is not made the display name: on X11 Qt would append

@@ -4,6 +4,7 @@
 #include "line_breaks.h"
 #include "screen_centre.h"
 #include "window_disabler.h"
+#include "wrapped_text.h"
 
 #include <QIcon>
 #include <QMessageBox>
@@ -51,6 +52,7 @@ int AppMessageBox(const QString& text, const QString& caption, unsigned flags) {
     // The text may hold what the player typed: never let it be read as markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(WithLineFeeds(text));
+    WrapMessageBoxText(box);
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);

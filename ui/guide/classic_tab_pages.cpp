@@ -5,7 +5,7 @@
 
 namespace ui {
 
-ClassicTabPages::ClassicTabPages() : QProxyStyle(nullptr) {}
+ClassicTabPages::ClassicTabPages() = default;
 
 void ClassicTabPages::Apply(QWidget& tabs) {
     auto* style = new ClassicTabPages;
@@ -25,7 +25,7 @@ QRect ClassicTabPages::subElementRect(SubElement element, const QStyleOption* op
         // The raised border around the pages, two pixels wide, meets the row of tabs.
         return pages.adjusted(-2, -2, 2, 2);
     default:
-        return QProxyStyle::subElementRect(element, option, widget);
+        return platform::ClassicStyle::subElementRect(element, option, widget);
     }
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QProxyStyle>
+#include "platform/style/classic_style.h"
 
 namespace ui {
 
 // Gives a tabbed-pages control the classic page geometry the guide was laid out for: the
 // pages inset 4 pixels at the sides and bottom and 24 at the top, below one row of tabs,
-// whatever the desktop style would make of them. Everything else is the desktop style's.
-class ClassicTabPages : public QProxyStyle {
+// drawn in the classic look whatever style the desktop prefers.
+class ClassicTabPages : public platform::ClassicStyle {
 public:
     static constexpr int kSideInset = 4;
     static constexpr int kTopInset = 24;

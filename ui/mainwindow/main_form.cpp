@@ -8,7 +8,6 @@
 #include "ui/guide/help_form.h"
 #include "ui/mainwindow/accel_label.h"
 #include "ui/mainwindow/classic_layout.h"
-#include "ui/mainwindow/classic_menu_style.h"
 #include "ui/mainwindow/picture_box.h"
 #include "ui/pictures/cursor_resource.h"
 #include "ui/pictures/main_icon.h"
@@ -118,8 +117,6 @@ void TMainForm::setUpLayout() {
             child->setContextMenuPolicy(Qt::NoContextMenu);
     }
 
-    for (QMenu* menu : {ui_.Gioco1, ui_.Mazzo2, ui_.N2, ui_.PopupMenu1})
-        ClassicMenuStyle::Apply(*menu);
     setMenuBar(ui_.MainMenu1);
     setClientSize(kClientSize);
     setWindowIcon(QIcon(MainIcon().pixmap(16, 16)));

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QMessageBox;
+
+namespace ui {
+
+// Plain text that wraps at blanks and, where one word is wider than the line, inside the word,
+// so that no text is ever cut off. It is at most maxWidth pixels wide and as high as its
+// lines need at the width it is given. A carriage return or line feed breaks the line.
+class WrappedText : public QWidget {
+    Q_OBJECT
+public:
+    WrappedText(const QString& text, int maxWidth, QWidget* parent = nullptr);
+
+    QString text() const { return text_; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString text_;
+    int maxWidth_;
+};
+
+// Shows the box's text as WrappedText at most half the screen wide, in place of the box's own
+// label, which cuts a word wider than the screen instead of breaking it. The box's text()
+// stays as it was. Call it once the text is set.
+void WrapMessageBoxText(QMessageBox& box);
+
+} // namespace ui
