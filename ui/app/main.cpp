@@ -9,8 +9,10 @@
 #include "ui/pictures/main_icon.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -40,13 +42,18 @@ int main(int argc, char** argv) {
 
     ui::TMainForm mainForm;
     new ui::TaskBarTitle(mainForm, title); // owned by the window
-    ui::THelpForm helpForm;
-    mainForm.setHelpForm(&helpForm);
 
     mainForm.show();
     // Shown, the table is the active window, as a newly started program's main window is:
     // the first activation fills the money panels and the keys reach the menus. A window
     // manager would do this for us; on a bare X server nothing else does.
     mainForm.activateWindow();
+    // The hidden guide is built by the message loop's first pass, once the table has gone to
+    // the screen: nothing the table shows depends on it.
+    std::unique_ptr<ui::THelpForm> helpForm;
+    QTimer::singleShot(0, &mainForm, [&mainForm, &helpForm] {
+        helpForm = std::make_unique<ui::THelpForm>();
+        mainForm.setHelpForm(helpForm.get());
+    });
     return QApplication::exec();
 }
