@@ -1,6 +1,7 @@
 #include "engine/card.h"
 #include "engine/game.h"
 #include "engine/random_below.h"
+#include "engine/spoken_names.h"
 #include "engine/utc_clock.h"
 #include "recording_view.h"
 
@@ -8,6 +9,8 @@
 
 #include <algorithm>
 #include <ctime>
+#include <set>
+#include <string>
 #include <vector>
 
 using namespace engine;
@@ -40,6 +43,20 @@ TEST(Cards, SuitAndRankAtTheSuitBoundaries) {
     }
     for (CardCode c = 1; c <= kDeckSize; ++c)
         EXPECT_EQ(CardOf(SuitOf(c), RankOf(c)), c);
+}
+
+TEST(Cards, SpokenNamesFollowTheCardCodes) {
+    EXPECT_EQ(CardName(1), "ace of clubs");
+    EXPECT_EQ(CardName(23), "ten of diamonds");
+    EXPECT_EQ(CardName(37), "jack of hearts");
+    EXPECT_EQ(CardName(52), "king of spades");
+    std::set<std::string> names;
+    for (CardCode c = 1; c <= kDeckSize; ++c)
+        names.insert(SlotPictureName(c));
+    EXPECT_EQ(names.size(), 52u);
+    EXPECT_EQ(SlotPictureName(kEmptySlotPicture), "empty");
+    EXPECT_EQ(CardName(0), "");
+    EXPECT_EQ(CardName(53), "");
 }
 
 TEST(RandomBelow, FollowsTheGeneratorFromStateZero) {

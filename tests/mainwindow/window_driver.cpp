@@ -2,6 +2,7 @@
 
 #include "ui/pictures/picture_lookup.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +74,27 @@ void DoubleClick(QWidget* widget) {
     QTest::mousePress(widget, Qt::LeftButton, {}, at);
     QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
     QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
+void PressKey(ui::TMainForm& table, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(table.windowHandle(), key, modifiers);
+}
+
+namespace {
+
+QString accessibleText(QWidget* widget, QAccessible::Text role) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(role) : QStringLiteral("<no accessible interface>");
+}
+
+} // namespace
+
+QString AccessibleName(QWidget* widget) {
+    return accessibleText(widget, QAccessible::Name);
+}
+
+QString AccessibleDescription(QWidget* widget) {
+    return accessibleText(widget, QAccessible::Description);
 }
 
 namespace {

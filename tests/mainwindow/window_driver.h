@@ -42,6 +42,14 @@ void Click(QWidget* widget);
 // also comes as a double-click event, and its release.
 void DoubleClick(QWidget* widget);
 
+// A key pressed and released on the table's window, delivered as the window system delivers
+// it: to whichever widget has the keyboard focus.
+void PressKey(ui::TMainForm& table, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+
+// What a screen reader hears for the widget, read through the accessibility interface.
+QString AccessibleName(QWidget* widget);
+QString AccessibleDescription(QWidget* widget);
+
 // A modal box met while some code runs: its window title and its visible texts.
 struct SeenBox {
     QString className;

@@ -10,9 +10,11 @@
 #include "tools/cardgen/back_painter.h"
 #include "tools/cardgen/dib_encoder.h"
 #include "tools/cardgen/glyph.h"
+#include "tools/cardgen/icon_art.h"
 #include "tools/cardgen/icon_encoder.h"
 #include "tools/cardgen/picture_set.h"
 #include "tools/cardgen/png_encoder.h"
+#include "tools/cardgen/theme_icon.h"
 
 namespace {
 
@@ -91,7 +93,7 @@ TEST(CardGen, OnlyPictureNumbersHavePictures) {
 
 TEST(CardGen, PngDecodesToTheSamePixels) {
     // Wider than one stored deflate block, so the block splitting is exercised too.
-    cardgen::IndexedImage img{400, 200, {{0, 0, 0}, {255, 0, 0}, {0, 0, 255}}, {}};
+    cardgen::IndexedImage img{400, 200, {{0, 0, 0}, {255, 0, 0}, {0, 0, 255}}, {}, {}};
     for (int i = 0; i < img.width * img.height; ++i) {
         img.pixels.push_back(static_cast<std::uint8_t>((i * 7 + i / 400) % 3));
     }
@@ -108,6 +110,39 @@ TEST(CardGen, PngDecodesToTheSamePixels) {
     }
     img.pixels[5] = 3; // past the palette
     EXPECT_THROW(cardgen::EncodePng(img), std::invalid_argument);
+}
+
+TEST(CardGen, ThemeIconsAreSharpWholeEnlargementsOfTheIconArt) {
+    const cardgen::Canvas large = cardgen::PaintLargeIcon();
+    const cardgen::Canvas small = cardgen::PaintSmallIcon();
+    for (int size : cardgen::ThemeIconSizes()) {
+        const std::vector<std::uint8_t> png =
+            cardgen::EncodePng(cardgen::ToIndexedImage(cardgen::PaintThemeIcon(size)));
+        const QImage icon = QImage::fromData(QByteArray(reinterpret_cast<const char*>(png.data()),
+                                                        static_cast<qsizetype>(png.size())),
+                                             "png")
+                                .convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        const cardgen::Canvas& art = size % large.Width() == 0 ? large : small;
+        const int factor = size / art.Width();
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const cardgen::Colour c = art.At(x / factor, y / factor);
+                const QRgb pixel = icon.pixel(x, y);
+                if (c == cardgen::Colour::Transparent) {
+                    ASSERT_EQ(qAlpha(pixel), 0) << size << ": " << x << "," << y;
+                } else {
+                    const cardgen::Rgb& rgb = cardgen::kPalette[cardgen::Index(c)];
+                    ASSERT_EQ(pixel, qRgba(rgb.r, rgb.g, rgb.b, 255))
+                        << size << ": " << x << "," << y;
+                }
+            }
+        }
+    }
+    // A size no whole factor reaches would have to be smoothed.
+    EXPECT_THROW(cardgen::PaintThemeIcon(40), std::invalid_argument);
+    cardgen::IndexedImage tooManyOpacities{1, 1, {{0, 0, 0}}, {0}, {255, 0}};
+    EXPECT_THROW(cardgen::EncodePng(tooManyOpacities), std::invalid_argument);
 }
 
 } // namespace

@@ -64,7 +64,7 @@ const Glyph& LabelGlyph(char c) {
 
 class Sheet {
 public:
-    Sheet(int width, int height) : image_{width, height, {}, {}} {
+    Sheet(int width, int height) : image_{width, height, {}, {}, {}} {
         image_.palette.assign(kPalette.begin(), kPalette.end());
         image_.palette.push_back({0x00, 0x60, 0x20});
         image_.palette.push_back({0xD8, 0xD8, 0xD8});

@@ -75,7 +75,8 @@ std::vector<std::uint8_t> StoredZlib(const std::vector<std::uint8_t>& raw) {
 std::vector<std::uint8_t> EncodePng(const IndexedImage& image) {
     if (image.width <= 0 || image.height <= 0 || image.palette.empty() ||
         image.palette.size() > 256 ||
-        image.pixels.size() != static_cast<std::size_t>(image.width) * image.height) {
+        image.pixels.size() != static_cast<std::size_t>(image.width) * image.height ||
+        image.alpha.size() > image.palette.size()) {
         throw std::invalid_argument("indexed image does not match its size or palette");
     }
     for (std::uint8_t p : image.pixels) {
@@ -102,6 +103,9 @@ std::vector<std::uint8_t> EncodePng(const IndexedImage& image) {
         palette.insert(palette.end(), {c.r, c.g, c.b});
     }
     Chunk(out, "PLTE", palette);
+    if (!image.alpha.empty()) {
+        Chunk(out, "tRNS", image.alpha);
+    }
     std::vector<std::uint8_t> raw;
     raw.reserve(image.pixels.size() + static_cast<std::size_t>(image.height));
     for (int y = 0; y < image.height; ++y) {

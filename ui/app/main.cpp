@@ -11,6 +11,7 @@
 #include "ui/trainer/trainer_form.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
     // QT_STYLE_OVERRIDE or -style chose.
     platform::ClassicStyle::Install();
     QApplication::setApplicationName(QStringLiteral("vandolin"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("vandolin"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vandolin.Vandolin"));
     // The title the task bar shows. It is not made the display name: on X11 Qt would append
     // that to every window title, and the game's boxes are captioned "Vandolin" alone.
     const QString title = QStringLiteral("Vandolin 1.1d");
@@ -66,13 +67,18 @@ int main(int argc, char** argv) {
                                                      : std::make_unique<ui::TMainForm>();
     ui::TMainForm& mainForm = *table;
     new ui::TaskBarTitle(mainForm, title); // owned by the window
-    ui::THelpForm helpForm;
-    mainForm.setHelpForm(&helpForm);
 
     mainForm.show();
     // Shown, the table is the active window, as a newly started program's main window is:
     // the first activation fills the money panels and the keys reach the menus. A window
     // manager would do this for us; on a bare X server nothing else does.
     mainForm.activateWindow();
+    // The hidden guide is built by the message loop's first pass, once the table has gone to
+    // the screen: nothing the table shows depends on it.
+    std::unique_ptr<ui::THelpForm> helpForm;
+    QTimer::singleShot(0, &mainForm, [&mainForm, &helpForm] {
+        helpForm = std::make_unique<ui::THelpForm>();
+        mainForm.setHelpForm(helpForm.get());
+    });
     return QApplication::exec();
 }

@@ -60,6 +60,8 @@ void AccelLabel::followTextColour() {
 void AccelLabel::setCaption(const QString& caption) {
     caption_ = caption;
     setText(renderCaption(caption));
+    // A screen reader would otherwise read the markup that draws the underline.
+    setAccessibleName(plainCaption(caption));
 }
 
 QString AccelLabel::renderCaption(const QString& caption) {

@@ -1,5 +1,6 @@
 #include "ui/mainwindow/main_form.h"
 
+#include "engine/spoken_names.h"
 #include "platform/frame/system_settings.h"
 #include "platform/stream/component_layout.h"
 #include "resources/layouts/components/component_layouts.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -43,6 +45,7 @@ TMainForm::TMainForm(Clock clock, QWidget* parent)
       game_(*this, clock ? std::move(clock) : engine::UtcClock(engine::SystemUtcMilliseconds)) {
     setObjectName(QStringLiteral("MainForm"));
     setUpLayout();
+    describeControls();
     connectHandlers();
 
     // The window's non-visual components (the title-bar painter) come from its component
@@ -125,6 +128,15 @@ void TMainForm::setUpLayout() {
         const QRect area = screen->geometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
+}
+
+void TMainForm::describeControls() {
+    for (int i = 1; i <= kSlotCount; ++i) {
+        slot(i)->setAccessibleDescription(
+            QStringLiteral("Card %1; click it or press %1 to mark it to change or keep it").arg(i));
+    }
+    ui_.Mazzo1->setAccessibleDescription(
+        QStringLiteral("The deck; click it or press Space or Enter to deal or draw"));
 }
 
 void TMainForm::connectHandlers() {
@@ -214,6 +226,8 @@ void TMainForm::FormCreate() {
     hint_.install();
 
     ui_.Mazzo1->drawPicture(PictureByNumber(kDeckBackAtStart));
+    ui_.Mazzo1->setAccessibleName(
+        QString::fromStdString(engine::DeckActionName(engine::ScreenCursor::HandCursor)));
     game_.FormCreate();
 }
 
@@ -282,13 +296,17 @@ void TMainForm::Esci1Click() {
 // ---- view operations -------------------------------------------------------------------
 
 void TMainForm::ShowCard(int slotNumber, int picture) {
-    if (PictureBox* box = slot(slotNumber))
+    if (PictureBox* box = slot(slotNumber)) {
         box->drawPicture(PictureByNumber(picture));
+        box->setAccessibleName(fromStd(engine::SlotPictureName(picture)));
+    }
 }
 
 void TMainForm::ShowBack(int slotNumber) {
-    if (PictureBox* box = slot(slotNumber))
+    if (PictureBox* box = slot(slotNumber)) {
         box->setPicture(ui_.Mazzo1->picture());
+        box->setAccessibleName(QString::fromLatin1(engine::kMarkedSlotName));
+    }
 }
 
 void TMainForm::ResetScores() {
@@ -298,6 +316,7 @@ void TMainForm::ResetScores() {
         QPalette palette = line->palette();
         palette.setColor(QPalette::WindowText, silver);
         line->setPalette(palette);
+        line->setAccessibleDescription(QStringLiteral("not lit"));
     }
 }
 
@@ -309,6 +328,7 @@ void TMainForm::LightScore(int result) {
         palette.setColor(QPalette::WindowText,
                          platform::SystemSettings::instance().resolve(engine::clYellow));
         line->setPalette(palette);
+        line->setAccessibleDescription(QStringLiteral("lit"));
     }
 }
 
@@ -347,14 +367,17 @@ void TMainForm::SetCommandEnabled(engine::Command command, bool enabled) {
 void TMainForm::SetDeckCursor(engine::ScreenCursor cursor) {
     const int id = static_cast<int>(cursor);
     ui_.Mazzo1->setCursorId(id, screenCursors_.Cursor(id));
+    ui_.Mazzo1->setAccessibleName(fromStd(engine::DeckActionName(cursor)));
 }
 
 void TMainForm::SetBetBarText(const std::string& text) {
     ui_.BetBar->setText(fromStd(text));
+    ui_.BetBar->setAccessibleName(ui_.Label1->text() + u' ' + fromStd(text));
 }
 
 void TMainForm::SetScoreBarText(const std::string& text) {
     ui_.ScoreBar->setText(fromStd(text));
+    ui_.ScoreBar->setAccessibleName(ui_.Label2->text() + u' ' + fromStd(text));
 }
 
 void TMainForm::Beep(engine::BeepType type) {
@@ -403,6 +426,29 @@ void TMainForm::contextMenuEvent(QContextMenuEvent* event) {
     }
     ui_.PopupMenu1->popup(event->globalPos());
     event->accept();
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+    // The table without a mouse: a number key clicks its card slot, Space or Enter the deck.
+    // Keys reach the window only when no menu or box has taken them, and act, as the menu
+    // shortcuts do, only while the table takes input; a held key clicks once.
+    const int key = event->key();
+    const bool slotKey = key >= Qt::Key_1 && key < Qt::Key_1 + kSlotCount;
+    const bool deckKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((!slotKey && !deckKey) || modifiers != Qt::NoModifier) {
+        platform::FramedWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat() || !isEnabled() || QApplication::activeModalWidget())
+        return;
+    if (slotKey) {
+        PictureBox* box = slot(key - Qt::Key_0);
+        RunGuarded([this, box] { CarteClick(box); });
+    } else {
+        RunGuarded([this] { Mazzo1Click(); });
+    }
 }
 
 } // namespace ui

@@ -88,10 +88,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void setUpLayout();
     void connectHandlers();
+    void describeControls();
     PictureBox* slot(int number) const;
     QLabel* scoreLine(int index) const;
     // Runs a menu command only while both the item and the window take input.

@@ -1,0 +1,11 @@
+// The yardstick for the game's start-up: the least a Qt Widgets program does to show a window.
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(442, 353);
+    window.show();
+    return QApplication::exec();
+}
