@@ -70,7 +70,7 @@ TEST_F(TrainerTest, ADealtRoyalFlushKeepsAllFive) {
     EXPECT_EQ(verdictColour(), QColor(0, 255, 0));
     EXPECT_FALSE(table->hintButton()->isEnabled());
     hint(); // after the draw the key does nothing
-    EXPECT_EQ(tally(), "Hands 1   Right 1   Mistakes 0   Given away 0.00 bet   Hints 1");
+    EXPECT_EQ(tally(), "Hands 1  Right 1  Mistakes 0  Given away 0.00 bet  Hints 1");
 }
 
 // Under this game's table a made flush wins 20 bets, more than four to the royal are worth
@@ -84,7 +84,7 @@ TEST_F(TrainerTest, FourToARoyalInAMadeFlush) {
     EXPECT_EQ(advice(), "You kept J♥ K♥ Q♥ 10♥ — +18.60 bet");
     EXPECT_EQ(verdict(), "Best: keep J♥ K♥ Q♥ 6♥ 10♥ — +20.00 bet; cost 1.40 bet");
     EXPECT_EQ(verdictColour(), QColor(255, 0, 0));
-    EXPECT_EQ(tally(), "Hands 1   Right 0   Mistakes 1   Given away 1.40 bet   Hints 1");
+    EXPECT_EQ(tally(), "Hands 1  Right 0  Mistakes 1  Given away 1.40 bet  Hints 1");
 }
 
 // The answers as `vandolin-odds hold KC TC JH JC 2C` ranks them: four to the flush 157/47,
@@ -116,14 +116,14 @@ TEST_F(TrainerTest, TheTallyCountsTheSessionAndNewClearsIt) {
     table->HintClick();
     draw({1, 2, 5});
     // 66/47 + 417/5405 given away.
-    EXPECT_EQ(tally(), "Hands 3   Right 1   Mistakes 2   Given away 1.48 bet   Hints 2");
+    EXPECT_EQ(tally(), "Hands 3  Right 1  Mistakes 2  Given away 1.48 bet  Hints 2");
 
     w().Nuovo1->trigger();
-    EXPECT_EQ(tally(), "Hands 0   Right 0   Mistakes 0   Given away 0.00 bet   Hints 0");
+    EXPECT_EQ(tally(), "Hands 0  Right 0  Mistakes 0  Given away 0.00 bet  Hints 0");
     EXPECT_EQ(verdict(), "");
     deal(kRoyalFlush);
     draw({1}); // the queen thrown away: 500 - 181/47
-    EXPECT_EQ(tally(), "Hands 1   Right 0   Mistakes 1   Given away 496.15 bet   Hints 0");
+    EXPECT_EQ(tally(), "Hands 1  Right 0  Mistakes 1  Given away 496.15 bet  Hints 0");
 }
 
 // The strip is added below an unchanged table, and the grown window keeps its size.
@@ -139,6 +139,16 @@ TEST_F(TrainerTest, TheTableAboveTheStripIsUnchanged) {
     for (QLabel* line : {table->adviceLine(), table->verdictLine(), table->tallyLine()})
         EXPECT_LE(line->geometry().right(), table->strip()->width())
             << line->objectName().toStdString();
+
+    // A long session's tally and a long verdict still fit their lines.
+    const QString longTally =
+        QStringLiteral("Hands 999  Right 999  Mistakes 999  Given away 99.99 bet  Hints 999");
+    EXPECT_LE(table->tallyLine()->fontMetrics().horizontalAdvance(longTally),
+              table->tallyLine()->width());
+    const QString longVerdict =
+        QStringLiteral("Best: keep 10♥ 10♣ 10♦ 10♠ — +100.00 bet; cost 100.00 bet");
+    EXPECT_LE(table->verdictLine()->fontMetrics().horizontalAdvance(longVerdict),
+              table->verdictLine()->width());
 
     const QSize grown = table->size();
     table->resize(grown + QSize(40, 30));

@@ -2,7 +2,6 @@
 
 #include "odds/pay_table.h"
 
-
 namespace trainer {
 
 namespace {
@@ -132,9 +131,9 @@ void Coach::Drawn() {
 }
 
 std::string Coach::TallyLine() const {
-    return "Hands " + std::to_string(tally_.hands) + "   Right " + std::to_string(tally_.right) +
-           "   Mistakes " + std::to_string(tally_.mistakes) + "   Given away " +
-           tally_.givenAway.decimal(2) + " bet   Hints " + std::to_string(tally_.hints);
+    return "Hands " + std::to_string(tally_.hands) + "  Right " + std::to_string(tally_.right) +
+           "  Mistakes " + std::to_string(tally_.mistakes) + "  Given away " +
+           tally_.givenAway.decimal(2) + " bet  Hints " + std::to_string(tally_.hints);
 }
 
 } // namespace trainer

@@ -45,7 +45,8 @@ void TTrainerForm::buildStrip() {
     strip_->setObjectName(QStringLiteral("TrainerStrip"));
     strip_->setGeometry(0, top, client->width(), kStripHeight);
 
-    // The pay lines' face and colours on the table's green.
+    // The pay lines' face and colours on the table's green; the tally, the longest line, in
+    // the bottom panel's lighter face.
     const QFont font = table.Score0->font();
     const int textWidth = client->width() - 2 * kMargin;
     const auto line = [&](const char* name, int row, int width, engine::TColor color) {
@@ -59,6 +60,7 @@ void TTrainerForm::buildStrip() {
     advice_ = line("TrainerAdvice", 0, textWidth - kButtonWidth - 4, engine::clYellow);
     verdict_ = line("TrainerVerdict", 1, textWidth, engine::clLime);
     tally_ = line("TrainerTally", 2, textWidth, engine::clSilver);
+    tally_->setFont(table.StatusBar->font());
 
     hintButton_ = new QPushButton(QStringLiteral("Hint"), strip_);
     hintButton_->setObjectName(QStringLiteral("TrainerHint"));
