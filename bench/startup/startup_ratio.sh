@@ -17,16 +17,23 @@ done
 
 Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
+stop_xvfb() { kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null; }
+trap stop_xvfb EXIT
 export DISPLAY=":$display"
 # Both programs get the same private runtime folder, so neither warns nor differs over it.
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+ready=no
+for _ in $(seq 100); do
+    if xdpyinfo >/dev/null 2>&1; then ready=yes; break; fi
+    sleep 0.1
+done
+[ "$ready" = yes ] && kill -0 "$xvfb" 2>/dev/null ||
+    { echo "no X server on :$display (taken?); pass another number" >&2; exit 2; }
 
 game_out=$(mktemp)
 empty_out=$(mktemp)
-trap 'kill $xvfb 2>/dev/null; rm -rf "$game_out" "$empty_out" "$XDG_RUNTIME_DIR"' EXIT
+trap 'stop_xvfb; rm -rf "$game_out" "$empty_out" "$XDG_RUNTIME_DIR"' EXIT
 # One unmeasured run of each fills the page cache.
 "$probe" "$game" >/dev/null
 "$probe" "$empty" >/dev/null
