@@ -25,7 +25,6 @@
 
 namespace {
 
-constexpr int kSkipped = 77;
 constexpr QSize kOuter(442, 353);
 constexpr QPoint kClientOrigin(4, 42); // frame 4, caption 19, menu bar 19
 constexpr QPoint kDeck(12, 160);
@@ -135,20 +134,9 @@ int main(int argc, char** argv) {
     const bool trainer = hasOption("--trainer");
     const QSize outer = kOuter + QSize(0, trainer ? kStripHeight : 0);
 
-    if (const QStringList missing = e2e::XSession::MissingTools(); !missing.isEmpty()) {
-        std::printf("SKIP: needs %s (apt-get install xvfb xdotool imagemagick)\n",
-                    qPrintable(missing.join(QStringLiteral(", "))));
-        return kSkipped;
-    }
     e2e::XSession x;
-    if (!x.StartServer()) {
-        std::printf("SKIP: cannot start a virtual X server: %s\n", qPrintable(x.why()));
-        return kSkipped;
-    }
-    if (underWm && !x.StartWindowManager()) {
-        std::printf("SKIP: %s\n", qPrintable(x.why()));
-        return kSkipped;
-    }
+    if (!x.Prepare(underWm))
+        return e2e::kSkipped;
 
     QProcess player;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

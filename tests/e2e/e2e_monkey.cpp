@@ -37,7 +37,6 @@
 
 namespace {
 
-constexpr int kSkipped = 77;
 constexpr char kTitle[] = "Vandolin 1.1d";
 constexpr char kBetPrompt[] = "Change your bet";
 constexpr QSize kOuter(442, 353);
@@ -494,15 +493,9 @@ int main(int argc, char** argv) {
                 static_cast<unsigned long long>(seed), static_cast<unsigned long long>(events));
     std::fflush(stdout);
 
-    if (const QStringList missing = e2e::XSession::MissingTools(); !missing.isEmpty()) {
-        std::printf("SKIP: needs %s\n", qPrintable(missing.join(QStringLiteral(", "))));
-        return kSkipped;
-    }
     e2e::XSession x;
-    if (!x.StartServer()) {
-        std::printf("SKIP: cannot start a virtual X server: %s\n", qPrintable(x.why()));
-        return kSkipped;
-    }
+    if (!x.Prepare(false))
+        return e2e::kSkipped;
     Monkey monkey(x, args[1], seed);
     const bool ok = monkey.Start() && monkey.Play(events);
     if (!ok && !screenshot.isEmpty())

@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int kSkipped = 77;
 constexpr QSize kOuter(442, 353);
 constexpr QSize kScreen(1024, 768);
 constexpr int kPatienceMs = 10000;
@@ -274,24 +273,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const bool underWm = args[2] == QLatin1String("--openbox");
-    QStringList missing = e2e::XSession::MissingTools();
-    for (const char* tool : {"xprop", "xwininfo"}) {
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            missing << QString::fromLatin1(tool);
-    }
-    if (!missing.isEmpty()) {
-        std::printf("SKIP: needs %s\n", qPrintable(missing.join(QStringLiteral(", "))));
-        return kSkipped;
-    }
     e2e::XSession x;
-    if (!x.StartServer()) {
-        std::printf("SKIP: cannot start a virtual X server: %s\n", qPrintable(x.why()));
-        return kSkipped;
-    }
-    if (underWm && !x.StartWindowManager()) {
-        std::printf("SKIP: %s\n", qPrintable(x.why()));
-        return kSkipped;
-    }
+    if (!x.Prepare(underWm, {QStringLiteral("xprop"), QStringLiteral("xwininfo")}))
+        return e2e::kSkipped;
     QProcess player;
     if (!x.Launch(player, args[1])) {
         std::printf("FAIL cannot start %s\n", qPrintable(args[1]));

@@ -11,6 +11,7 @@
 #include <sys/prctl.h>
 #include <xcb/xcb.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -31,6 +32,27 @@ QStringList XSession::MissingTools() {
             missing << QString::fromLatin1(tool);
     }
     return missing;
+}
+
+bool XSession::Prepare(bool withWindowManager, const QStringList& extraTools) {
+    QStringList missing = MissingTools();
+    for (const QString& tool : extraTools) {
+        if (QStandardPaths::findExecutable(tool).isEmpty())
+            missing << tool;
+    }
+    if (!missing.isEmpty()) {
+        std::printf("SKIP: needs %s\n", qPrintable(missing.join(QStringLiteral(", "))));
+        return false;
+    }
+    if (!StartServer()) {
+        std::printf("SKIP: cannot start a virtual X server: %s\n", qPrintable(why()));
+        return false;
+    }
+    if (withWindowManager && !StartWindowManager()) {
+        std::printf("SKIP: %s\n", qPrintable(why()));
+        return false;
+    }
+    return true;
 }
 
 bool XSession::StartServer() {

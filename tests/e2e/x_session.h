@@ -14,6 +14,9 @@
 
 namespace e2e {
 
+// CTest's code for a test that cannot run on this machine.
+constexpr int kSkipped = 77;
+
 class XSession {
 public:
     // Makes a child started by this process end with it, also when this process is killed
@@ -27,6 +30,11 @@ public:
 
     // The tools this needs that are not installed; empty when all are there.
     static QStringList MissingTools();
+
+    // Everything a driver needs before it starts the game: the tools (and any extra ones it
+    // uses), a server, and openbox on it when asked. False, after printing why, when the
+    // test cannot run here; the driver then exits with kSkipped.
+    bool Prepare(bool withWindowManager, const QStringList& extraTools = {});
 
     // Starts a server on a free display number of its own and checks that it takes
     // connections. False (with why()) on failure.
