@@ -1,10 +1,12 @@
 #include "platform/style/classic_style.h"
 
 #include "platform/frame/system_settings.h"
+#include "platform/style/deferred_icon.h"
 
 #include <QApplication>
 #include <QCommonStyle>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleFactory>
 #include <QStyleOptionMenuItem>
 
@@ -101,6 +103,24 @@ void ClassicStyle::drawControl(ControlElement element, const QStyleOption* optio
                                  item->palette.brush(QPalette::HighlightedText));
     // The plain text and access-key underline of a heading, with no bevel.
     common->QCommonStyle::drawControl(element, &heading, painter, widget);
+}
+
+QIcon ClassicStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                 const QWidget* widget) const {
+    if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
+        return QProxyStyle::standardIcon(icon, option, widget);
+    // The arrow points the way the layout runs, which the option (or, without one, the
+    // application) says now, not when the arrow is first drawn.
+    const Qt::LayoutDirection direction =
+        option != nullptr ? option->direction : QGuiApplication::layoutDirection();
+    return DeferredIcon([style = QPointer<const ClassicStyle>(this), icon, direction,
+                         widget = QPointer<const QWidget>(widget)] {
+        if (style.isNull())
+            return QIcon();
+        QStyleOption fixed;
+        fixed.direction = direction;
+        return style->QProxyStyle::standardIcon(icon, &fixed, widget.data());
+    });
 }
 
 } // namespace platform

@@ -33,6 +33,10 @@ public:
     // The open menu-bar heading is highlighted as the items below it are.
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
+    // The menu bar's overflow arrows are made only when one is drawn: every menu bar asks for
+    // them while it is built, and reading them would load all image plugins at start-up.
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
 };
 
 } // namespace platform
