@@ -1,6 +1,8 @@
 #include "ui/pictures/picture_lookup.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 
 #include "resources/pictures/resource_paths.h"
 
@@ -41,8 +43,15 @@ QImage PictureByName(const QString& name) {
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
-    // Stored the way the platform keeps bitmap resources: info header, palette, pixels.
-    QImage picture = QImage::fromData(file.readAll(), "dib");
+    // Stored the way the platform keeps bitmap resources: info header, palette, pixels. Qt
+    // reads that format itself; without auto-detection it does not first ask every image
+    // plugin whether it knows the format better, which would load them all.
+    QByteArray bytes = file.readAll();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "dib");
+    reader.setAutoDetectImageFormat(false);
+    QImage picture = reader.read();
     if (picture.width() != kPictureWidth || picture.height() != kPictureHeight) {
         return {};
     }
