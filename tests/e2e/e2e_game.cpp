@@ -5,6 +5,7 @@
 // round is played under a window manager.
 // Usage: e2e_game PATH_TO_VANDOLIN [SCREENSHOT.png] [--openbox] [--trainer]
 // Exits 0 on success, 1 on a failed check, 77 (skipped) when the X tools are missing.
+#include "e2e_check.h"
 #include "x_session.h"
 
 #include "engine/hand_evaluator.h"
@@ -49,14 +50,7 @@ constexpr int kPatienceMs = 10000;
 // Longer than the desktop's double-click time (400 ms unless set otherwise).
 constexpr int kDoubleClickMs = 450;
 
-int failures = 0;
-
-void check(bool ok, const char* what) {
-    std::printf("%s %s\n", ok ? "ok  " : "FAIL", what);
-    std::fflush(stdout);
-    if (!ok)
-        ++failures;
-}
+using e2e::check;
 
 QImage picture(int number) {
     return ui::PictureByNumber(number).convertToFormat(QImage::Format_RGB32);
@@ -377,5 +371,5 @@ int main(int argc, char** argv) {
     std::printf("     first deal, click to five faces on the screen: %lld ms\n",
                 static_cast<long long>(firstDealMs));
     std::printf("     resident memory after ten rounds: %ld kB\n", rssKb);
-    return failures == 0 ? 0 : 1;
+    return e2e::ExitCode();
 }

@@ -3,6 +3,7 @@
 // focused window, instant clicks (a touchpad tap), drags, window-manager requests.
 // Usage: e2e_window PATH_TO_VANDOLIN --bare|--openbox
 // Exits 0 on success, 1 on a failed check, 77 (skipped) when the tools are missing.
+#include "e2e_check.h"
 #include "x_session.h"
 
 #include <QCoreApplication>
@@ -20,14 +21,7 @@ constexpr QSize kOuter(442, 353);
 constexpr QSize kScreen(1024, 768);
 constexpr int kPatienceMs = 10000;
 
-int failures = 0;
-
-void check(bool ok, const char* what) {
-    std::printf("%s %s\n", ok ? "ok  " : "FAIL", what);
-    std::fflush(stdout);
-    if (!ok)
-        ++failures;
-}
+using e2e::check;
 
 bool waitUntil(const std::function<bool()>& done, int patienceMs = kPatienceMs) {
     QElapsedTimer waited;
@@ -305,5 +299,5 @@ int main(int argc, char** argv) {
         player.kill();
         player.waitForFinished();
     }
-    return failures == 0 ? 0 : 1;
+    return e2e::ExitCode();
 }

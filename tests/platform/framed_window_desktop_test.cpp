@@ -2,6 +2,8 @@
 // minimise where nothing iconifies, activation on show and the window manager's grabs.
 #include "platform/frame/framed_window.h"
 
+#include "table_frame_fixture.h"
+
 #include "platform/frame/system_settings.h"
 
 #include <QAbstractEventDispatcher>
@@ -22,22 +24,11 @@ using namespace platform;
 
 namespace {
 
-class DesktopTest : public ::testing::Test {
+class DesktopTest : public TableFrameTest {
 protected:
     void SetUp() override {
-        SystemSettings::instance().resetToDefaults();
-        window = std::make_unique<FramedWindow>();
-        window->setWindowTitle(QStringLiteral("Vandolin"));
-        window->setBorderIcons(biSystemMenu | biMinimize);
-        auto* bar = new QMenuBar;
-        bar->addMenu(QStringLiteral("&Game"))->addAction(QStringLiteral("&New"));
-        window->setMenuBar(bar);
-        window->setClientSize(QSize(434, 307));
+        TableFrameTest::SetUp();
         window->move(50, 50);
-    }
-    void TearDown() override {
-        window.reset();
-        SystemSettings::instance().resetToDefaults();
     }
     void showAndActivate() {
         window->show();
@@ -75,8 +66,6 @@ protected:
         QEvent event(active ? QEvent::WindowActivate : QEvent::WindowDeactivate);
         QCoreApplication::sendEvent(window.get(), &event);
     }
-
-    std::unique_ptr<FramedWindow> window;
 };
 
 constexpr std::uint8_t kNormal = 0;

@@ -1,5 +1,7 @@
 #include "platform/frame/framed_window.h"
 
+#include "table_frame_fixture.h"
+
 #include "platform/frame/frame_layout.h"
 #include "platform/frame/system_settings.h"
 
@@ -18,24 +20,8 @@ using namespace platform;
 
 namespace {
 
-// The table window's frame: sizeable, system menu and minimise, a menu bar, client 434 x 307.
-class FramedWindowTest : public ::testing::Test {
+class FramedWindowTest : public TableFrameTest {
 protected:
-    void SetUp() override {
-        SystemSettings::instance().resetToDefaults();
-        window = std::make_unique<FramedWindow>();
-        window->setWindowTitle(QStringLiteral("Vandolin"));
-        window->setBorderIcons(biSystemMenu | biMinimize);
-        auto* bar = new QMenuBar;
-        bar->addMenu(QStringLiteral("&Game"))->addAction(QStringLiteral("&New"));
-        window->setMenuBar(bar);
-        window->setClientSize(QSize(434, 307));
-    }
-    void TearDown() override {
-        window.reset();
-        SystemSettings::instance().resetToDefaults();
-    }
-
     QImage shot() const { return window->grab().toImage(); }
     QColor pixel(QPoint p) const { return shot().pixelColor(p); }
     void showAndWait() {
@@ -47,8 +33,6 @@ protected:
         QEvent event(active ? QEvent::WindowActivate : QEvent::WindowDeactivate);
         QCoreApplication::sendEvent(window.get(), &event);
     }
-
-    std::unique_ptr<FramedWindow> window;
 };
 
 QPixmap solidIcon(const QColor& color) {
