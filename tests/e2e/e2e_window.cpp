@@ -73,13 +73,19 @@ struct Table {
     }
 };
 
-// Bet, a word that is no number, Enter, Enter on the error box: the table is active again.
-void focusAfterChainOfBoxes(Table& t) {
+// Game > Bet from the keyboard; the prompt's window once it is there.
+std::optional<QString> openBetPrompt(Table& t) {
     t.focus();
     t.x.Keys(QStringLiteral("alt+g"));
     t.x.Keys(QStringLiteral("b"));
     const auto prompt = t.x.WaitForWindow(QStringLiteral("Change your bet"), kPatienceMs);
     check(prompt.has_value(), "the bet prompt opens");
+    return prompt;
+}
+
+// Bet, a word that is no number, Enter, Enter on the error box: the table is active again.
+void focusAfterChainOfBoxes(Table& t) {
+    const auto prompt = openBetPrompt(t);
     if (!prompt)
         return;
     waitUntil([&] { return t.x.FocusedWindow() == *prompt; });
@@ -201,11 +207,7 @@ void iconSizes(Table& t) {
 
 // The bet prompt stands in the middle of the screen by its outer size and belongs to the table.
 void boxPlacement(Table& t) {
-    t.focus();
-    t.x.Keys(QStringLiteral("alt+g"));
-    t.x.Keys(QStringLiteral("b"));
-    const auto prompt = t.x.WaitForWindow(QStringLiteral("Change your bet"), kPatienceMs);
-    check(prompt.has_value(), "the bet prompt opens");
+    const auto prompt = openBetPrompt(t);
     if (!prompt)
         return;
     QRect outer;

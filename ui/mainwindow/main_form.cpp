@@ -227,7 +227,7 @@ void TMainForm::FormCreate() {
 
     ui_.Mazzo1->drawPicture(PictureByNumber(kDeckBackAtStart));
     ui_.Mazzo1->setAccessibleName(
-        QString::fromStdString(engine::DeckActionName(engine::ScreenCursor::HandCursor)));
+        fromStd(engine::DeckActionName(engine::ScreenCursor::HandCursor)));
     game_.FormCreate();
 }
 
