@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -159,5 +160,25 @@ TEST(Modality, TheFirstActiveWindowIsActiveAgainAfterAChainOfBoxes) {
 
     EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
     EXPECT_EQ(QApplication::focusWidget(), table.second);
+    EXPECT_EQ(table.tryInput(), 2);
+}
+
+TEST(Modality, ABoxOpenedFromAMenuGivesTheActivationBackToTheMenusWindow) {
+    // The menu whose command opens the box has closed, but the activation has not yet moved
+    // back from it (as on an X server without a window manager, in a burst of input): the
+    // window the menu belongs to must be active again when the box closes, not nothing.
+    TableWindow table;
+    ASSERT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
+    QMenu menu(&table.window);
+    menu.addAction("Bet");
+    menu.popup(table.window.mapToGlobal(QPoint(0, 0)));
+    menu.hide();
+    QApplication::setActiveWindow(&menu);
+    ASSERT_EQ(QApplication::activeWindow(), &menu);
+
+    WhenBoxOpens([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+    ui::AppMessageBox("Pick a bet", "Vandolin", ui::MB_ICONINFORMATION);
+
+    EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
     EXPECT_EQ(table.tryInput(), 2);
 }

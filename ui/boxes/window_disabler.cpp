@@ -14,8 +14,16 @@ QPointer<QWidget>& handedBack() {
     return window;
 }
 
+// A menu may hold the activation while its command opens a box, but it closes at once: the
+// keyboard goes back to the window the menu belongs to.
+QWidget* ownerOfPopups(QWidget* window) {
+    while (window && window->windowType() == Qt::Popup)
+        window = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    return window;
+}
+
 QWidget* windowToReactivate() {
-    if (QWidget* active = QApplication::activeWindow())
+    if (QWidget* active = ownerOfPopups(QApplication::activeWindow()))
         return active;
     QWidget* pending = handedBack();
     return pending && pending->isVisible() ? pending : nullptr;
