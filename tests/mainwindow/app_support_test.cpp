@@ -96,6 +96,13 @@ TEST(TaskBarTitle, PlatformTitleDiffersFromTheDrawnCaption) {
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return window->windowHandle()->title() == QStringLiteral("Vandolin 1.1d"); }));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Vandolin - again"));
+
+    // Closing takes the platform window away; keeping the title must not make a new one,
+    // which would leave a closed table on the screen and the game running.
+    window->close();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->internalWinId(), 0u);
     delete window; // takes the title keeper with it
 }
 

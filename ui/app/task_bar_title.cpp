@@ -32,9 +32,10 @@ bool TaskBarTitle::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TaskBarTitle::apply() {
-    if (!window_)
+    // Only a platform window that exists: the one a closing window is losing must not be
+    // made again, which would bring the closed window back and keep the game running.
+    if (!window_ || window_->internalWinId() == 0)
         return;
-    window_->winId(); // makes sure the platform window exists
     if (QWindow* handle = window_->windowHandle(); handle && handle->title() != title_)
         handle->setTitle(title_);
 }
