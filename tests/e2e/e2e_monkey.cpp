@@ -10,9 +10,18 @@
 // The state is read from outside: window list, names and keyboard focus from the X server,
 // and the panels' pixels.
 //
+// The input goes in through XTEST as fast as the server takes it, each event checked before
+// the next; a game that is slow to react meets the following events in a burst, as it would
+// from a hasty player.
+//
 // Usage: e2e_monkey PATH_TO_VANDOLIN [--seed N] [--events N] [--screenshot FILE]
-// The same seed plays the same events. Exits 0 when every check held, 1 on a failure (with
-// the seed and the events that led to it), 77 (skipped) without the X tools.
+//                   [--game-log FILE]
+// The same seed makes the same choices; what they meet depends on the game's timing too, so a
+// replay reaches a failure often but not always. --game-log keeps what the last game wrote to
+// standard error (Qt's logging categories, say). Exits 0 when every check held, 1 on a
+// failure (with the seed, the events that led to it and, with gdb installed, the stacks of a
+// game still running), 77 (skipped) without the X tools.
+#include "x_input.h"
 #include "x_probe.h"
 #include "x_session.h"
 
@@ -28,6 +37,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <random>
@@ -127,8 +137,11 @@ std::optional<Mask> FirstGlyph(const Mask& all, int height) {
 
 class Monkey {
 public:
-    Monkey(e2e::XSession& x, QString game, std::uint64_t seed)
-        : x_(x), game_(std::move(game)), seed_(seed), rng_(seed) {}
+    Monkey(e2e::XSession& x, QString game, std::uint64_t seed, const QString& gameLog)
+        : x_(x), game_(std::move(game)), seed_(seed), rng_(seed) {
+        if (!gameLog.isEmpty())
+            errorFile_ = gameLog;
+    }
 
     bool Start();
     bool Play(std::uint64_t events);
@@ -152,7 +165,9 @@ private:
     bool Settle(std::string* problem);
     bool GameEnded(std::string* problem);
     void Event(const State& s);
-    void Do(const std::string& what, const QStringList& xdotool);
+    // Logs the event, sends it, and returns once the server has it. An event this keyboard
+    // cannot send is the driver's fault and ends the run.
+    void Do(const std::string& what, const std::function<bool()>& send);
     QPoint RandomPointIn(const QRect& r) {
         return r.topLeft() + QPoint(static_cast<int>(Pick(static_cast<std::size_t>(r.width()))),
                                     static_cast<int>(Pick(static_cast<std::size_t>(r.height()))));
@@ -161,6 +176,7 @@ private:
 
     e2e::XSession& x_;
     e2e::XProbe probe_;
+    e2e::XInput input_;
     QString game_;
     std::uint64_t seed_;
     std::mt19937_64 rng_;
@@ -185,6 +201,7 @@ private:
     std::optional<Mask> dollarBet_, dollarCash_;
     std::map<QRgb, std::set<Mask>> roundLabels_;
     std::deque<std::string> recent_;
+    std::string unsendable_;
     std::uint64_t event_ = 0;
     int restarts_ = 0;
     std::map<std::string, int> boxesSeen_;
@@ -194,8 +211,8 @@ private:
 };
 
 bool Monkey::Start() {
-    if (!probe_.Connect(x_.display()))
-        return Fail("cannot connect to " + x_.display().toStdString());
+    if (!probe_.Connect(x_.display()) || !input_.Connect(x_.display()))
+        return Fail("cannot connect to " + x_.display().toStdString() + " with XTEST");
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), x_.display());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -205,6 +222,18 @@ bool Monkey::Start() {
     player_.setStandardOutputFile(QProcess::nullDevice());
     player_.setStandardErrorFile(errorFile_);
     e2e::XSession::EndWithParent(player_);
+    // The server takes down an ended game's windows a moment after the process has gone;
+    // until then its table could be taken for the new one's.
+    const auto tableShown = [this]() -> std::optional<e2e::XProbe::Window> {
+        for (const auto& w : probe_.ShownWindows())
+            if (!w.overrideRedirect && w.name == QLatin1String(kTitle) && w.rect.size() == kOuter)
+                return w;
+        return std::nullopt;
+    };
+    QElapsedTimer gone;
+    gone.start();
+    while (tableShown() && gone.elapsed() < 10000)
+        QThread::msleep(10);
     player_.start(game_, {});
     if (!player_.waitForStarted(5000))
         return Fail("cannot start " + game_.toStdString());
@@ -212,10 +241,9 @@ bool Monkey::Start() {
     QElapsedTimer waited;
     waited.start();
     while (!main_ && waited.elapsed() < 30000) {
-        for (const auto& w : probe_.ShownWindows())
-            if (!w.overrideRedirect && w.name == QLatin1String(kTitle) && w.rect.size() == kOuter)
-                main_ = w.id, frame_ = w.rect;
-        if (!main_)
+        if (const auto table = tableShown())
+            main_ = table->id, frame_ = table->rect;
+        else
             QThread::msleep(50);
     }
     if (!main_)
@@ -334,25 +362,26 @@ bool Monkey::Settle(std::string* problem) {
     return false;
 }
 
-void Monkey::Do(const std::string& what, const QStringList& xdotool) {
+void Monkey::Do(const std::string& what, const std::function<bool()>& send) {
     recent_.push_back(std::to_string(event_) + ": " + what);
     if (recent_.size() > 20)
         recent_.pop_front();
-    x_.Run(QStringLiteral("xdotool"), xdotool, 5000);
+    if (!send())
+        unsendable_ = what;
+    input_.Sync();
 }
 
 void Monkey::Event(const State& s) {
     const auto click = [&](QPoint at, int button, int times, const char* where) {
-        QStringList args{QStringLiteral("mousemove"), QString::number(at.x()),
-                         QString::number(at.y()), QStringLiteral("click")};
-        if (times > 1)
-            args << QStringLiteral("--repeat") << QString::number(times);
-        args << QString::number(button);
         Do(std::string(times > 1     ? "double-click"
                        : button == 3 ? "right-click"
                                      : "click") +
                " on " + where + " at " + std::to_string(at.x()) + "," + std::to_string(at.y()),
-           args);
+           [&] {
+               input_.MoveTo(at);
+               input_.Click(button, times);
+               return true;
+           });
     };
     const QPoint client = frame_.topLeft() + kClientOrigin;
     const bool prompt = s.boxes.size() == 1 && s.boxes.front().name == QLatin1String(kBetPrompt);
@@ -361,8 +390,7 @@ void Monkey::Event(const State& s) {
         std::string text(Pick(8), ' ');
         for (char& c : text)
             c = alphabet[Pick(sizeof alphabet - 1)];
-        Do("type '" + text + "'", {QStringLiteral("type"), QStringLiteral("--delay"),
-                                   QStringLiteral("1"), QString::fromStdString(text)});
+        Do("type '" + text + "'", [&] { return input_.Type(text); });
         return;
     }
     const std::size_t kind = Pick(100);
@@ -403,7 +431,7 @@ void Monkey::Event(const State& s) {
     // Ending the game costs a restart; keep it to now and then.
     if ((key == "ctrl+q" || key == "alt+F4") && !OneIn(8))
         return Event(s);
-    Do("key " + key, {QStringLiteral("key"), QString::fromStdString(key)});
+    Do("key " + key, [&] { return input_.Key(key); });
 }
 
 bool Monkey::Play(std::uint64_t events) {
@@ -413,6 +441,8 @@ bool Monkey::Play(std::uint64_t events) {
         clock.start();
         Event(s);
         sendingMs_ += clock.restart();
+        if (!unsendable_.empty())
+            return Fail("the keyboard has no key for: " + unsendable_);
         std::string problem;
         const bool settled = Settle(&problem);
         settlingMs_ += clock.elapsed();
@@ -446,11 +476,19 @@ bool Monkey::Fail(const std::string& problem) {
     for (const auto& p : s.popups)
         std::printf("     pop-up %u\n", p.id);
     if (const auto tree = x_.Run(QStringLiteral("xwininfo"),
-                                 {QStringLiteral("-root"), QStringLiteral("-children")}))
+                                 {QStringLiteral("-root"), QStringLiteral("-tree")}))
         std::printf("     all windows:\n%s", tree->constData());
-    if (player_.state() != QProcess::NotRunning)
-        std::printf("     the game, process %lld, is still running\n",
-                    static_cast<long long>(player_.processId()));
+    if (player_.state() != QProcess::NotRunning) {
+        const QString pid = QString::number(player_.processId());
+        std::printf("     the game, process %s, is still running\n", qPrintable(pid));
+        // Where it is stuck, when a debugger is at hand.
+        if (const auto stacks =
+                x_.Run(QStringLiteral("gdb"),
+                       {QStringLiteral("-p"), pid, QStringLiteral("-batch"), QStringLiteral("-ex"),
+                        QStringLiteral("thread apply all bt 60")},
+                       60000))
+            std::printf("     its threads:\n%s", stacks->constData());
+    }
 
     std::fflush(stdout);
     return false;
@@ -474,12 +512,13 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: e2e_monkey PATH_TO_VANDOLIN [--seed N] [--events N] "
-                             "[--screenshot FILE]\n");
+                             "[--screenshot FILE] [--game-log FILE]\n");
         return 2;
     }
     std::uint64_t seed = std::random_device{}();
     std::uint64_t events = 2000;
     QString screenshot;
+    QString gameLog;
     for (int i = 2; i + 1 < args.size(); i += 2) {
         if (args[i] == QLatin1String("--seed"))
             seed = args[i + 1].toULongLong();
@@ -487,6 +526,8 @@ int main(int argc, char** argv) {
             events = args[i + 1].toULongLong();
         else if (args[i] == QLatin1String("--screenshot"))
             screenshot = args[i + 1];
+        else if (args[i] == QLatin1String("--game-log"))
+            gameLog = args[i + 1];
     }
     std::printf("     seed %llu, %llu events (replay: e2e_monkey GAME --seed %llu --events %llu)\n",
                 static_cast<unsigned long long>(seed), static_cast<unsigned long long>(events),
@@ -496,7 +537,7 @@ int main(int argc, char** argv) {
     e2e::XSession x;
     if (!x.Prepare(false))
         return e2e::kSkipped;
-    Monkey monkey(x, args[1], seed);
+    Monkey monkey(x, args[1], seed, gameLog);
     const bool ok = monkey.Start() && monkey.Play(events);
     if (!ok && !screenshot.isEmpty())
         monkey.SaveScreenshot(screenshot);
