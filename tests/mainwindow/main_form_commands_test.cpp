@@ -148,6 +148,21 @@ TEST_F(CommandsTest, TheCloseButtonEndsWithoutFarewell) {
     EXPECT_FALSE(table->isVisible());
 }
 
+TEST_F(CommandsTest, ClosingTheTableEndsTheGameEvenWithAMenuOfItsOpen) {
+    // A key that reached the table just before it closed can still open one of its menus;
+    // the game must end all the same, not wait on with no window for the player.
+    int status = -1;
+    QTimer::singleShot(0, [this] {
+        table->close();
+        w().Gioco1->popup(table->mapToGlobal(QPoint(10, 10)));
+    });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    status = QApplication::exec();
+    EXPECT_EQ(status, 0) << "the game went on after its table had closed";
+    EXPECT_FALSE(table->isVisible());
+    w().Gioco1->hide();
+}
+
 TEST_F(CommandsTest, AboutShowsTheCreditNotice) {
     ModalAnswerer answerer;
     w().About1->trigger();

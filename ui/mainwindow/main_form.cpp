@@ -17,6 +17,7 @@
 #include <QContextMenuEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -426,6 +427,14 @@ void TMainForm::contextMenuEvent(QContextMenuEvent* event) {
     }
     ui_.PopupMenu1->popup(event->globalPos());
     event->accept();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    FramedWindow::closeEvent(event);
+    // Closing the table ends the game. Waiting for the last window to close is not enough: a
+    // key that reached the table just before it closed can still open one of its menus.
+    if (event->isAccepted())
+        QCoreApplication::quit();
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
