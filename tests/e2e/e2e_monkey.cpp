@@ -281,7 +281,8 @@ std::string Monkey::Check(const State& s) {
     bool popupFocus = false;
     for (const auto& p : s.popups)
         popupFocus = popupFocus || p.id == s.focus;
-    if (s.focus != main_ && !popupFocus)
+    // An open menu holds the keyboard by a grab, wherever the focus is.
+    if (s.focus != main_ && !popupFocus && !(!s.popups.empty() && probe_.KeyboardGrabbed()))
         return s.focus <= 1 ? "no box is open and the keyboard goes nowhere"
                             : "no box is open and the keyboard is not on the table";
     if (!s.popups.empty())
@@ -302,10 +303,17 @@ std::string Monkey::Check(const State& s) {
         std::end(kRoundColours))
         return "the round label shows none of Start, DEAL, DRAW";
     // Each colour's word, plain or underlined: a third look for one colour is something else.
+    // A look is learnt only once it holds still, and an unknown one is not kept, so a label
+    // caught half redrawn passes once the drawing is done.
+    const Mask look = InkOf(round, kTableGreen);
+    if (!(InkOf(probe_.Grab(kModeArea.translated(client)), kTableGreen) == look))
+        return "the round label is being redrawn";
     auto& looks = roundLabels_[main];
-    looks.insert(InkOf(round, kTableGreen));
-    if (looks.size() > 2)
-        return "the round label shows a third text in its colour";
+    if (!looks.contains(look)) {
+        if (looks.size() == 2)
+            return "the round label shows a third text in its colour";
+        looks.insert(look);
+    }
 
     for (auto [panel, dollar] : {std::pair{kBetPanel, &dollarBet_}, {kCashPanel, &dollarCash_}}) {
         const QImage shot = probe_.Grab(panel.translated(client));

@@ -1,6 +1,6 @@
 #pragma once
 
-// Reads what a window system shows, from outside the program and without changing anything:
+// Reads what a window system shows, from outside the program and changing nothing it keeps:
 // which top-level windows are on the screen, their names and places, which one has the
 // keyboard, and the pixels of a part of the screen. One connection of its own, so a reading
 // costs a few round trips rather than a process per question.
@@ -36,6 +36,10 @@ public:
     std::vector<Window> ShownWindows();
     // The window that has the keyboard: 0 for none, 1 for whatever is under the pointer.
     std::uint32_t Focus();
+    // Whether a client holds the keyboard by a grab, as an open menu does: then the keys go
+    // to it whatever window has the focus. Finds out by trying a grab of its own, which it
+    // lets go at once.
+    bool KeyboardGrabbed();
     // The pixels of a rectangle of the screen as they are shown now.
     QImage Grab(const QRect& area);
 
