@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
     build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libcanberra-dev sound-theme-freedesktop
+    libcanberra-dev sound-theme-freedesktop libfontconfig-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
     xvfb xauth xdotool imagemagick x11-utils openbox libxcb1-dev
