@@ -13,7 +13,7 @@ PACKAGES=(
     libcanberra-dev sound-theme-freedesktop libfontconfig-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
-    xvfb xauth xdotool imagemagick x11-utils openbox libxcb1-dev
+    xvfb xauth xdotool imagemagick x11-utils openbox libxcb1-dev dbus-daemon
     desktop-file-utils appstream groff-base
 )
 # Only `package` needs these: dpkg-shlibdeps works out the package's dependencies.
