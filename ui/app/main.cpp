@@ -50,12 +50,14 @@ int main(int argc, char** argv) {
 
     // The table's first text needs the font configuration, one of the slowest steps before the
     // window appears; it is read beside the toolkit's own start instead of after it.
-    const ui::FontConfigWarmUp fontConfig;
+    ui::FontConfigWarmUp fontConfig;
 
     // A display that is set but cannot be reached is only found by trying it.
     ui::DisplayStartGuard startGuard;
     QApplication app(argc, argv);
     startGuard.Started();
+    // Read by now in all but the busiest moments; the table's build may start a process.
+    fontConfig.Finish();
     // Opened beside the table's construction; the table's first labels ask for it.
     ui::SessionBusWarmUp sessionBus;
     // The classic look the frame is drawn in, for every window, whatever style the desktop,

@@ -9,10 +9,19 @@ namespace ui {
 FontConfigWarmUp::FontConfigWarmUp() : thread_([] { FcInit(); }) {}
 
 FontConfigWarmUp::~FontConfigWarmUp() {
-    thread_.join();
+    Finish();
 }
 
-SessionBusWarmUp::SessionBusWarmUp() : thread_([] { QDBusConnection::sessionBus(); }) {}
+void FontConfigWarmUp::Finish() {
+    if (thread_.joinable())
+        thread_.join();
+}
+
+SessionBusWarmUp::SessionBusWarmUp() {
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return;
+    thread_ = std::thread([] { QDBusConnection::sessionBus(); });
+}
 
 SessionBusWarmUp::~SessionBusWarmUp() {
     Finish();

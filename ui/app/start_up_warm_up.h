@@ -9,6 +9,9 @@ namespace ui {
 // kept process-wide by the library that makes it, so the toolkit finds it ready later; the
 // program ends up exactly as if the toolkit had made it itself, only sooner.
 
+// Both are finished before anything that may start a process runs beside them: a child forked
+// while another thread holds a lock (the sanitizers' allocator, say) can hang before its exec.
+
 // The font configuration, read while the toolkit starts: fontconfig keeps one per process and
 // builds it safely from any thread.
 class FontConfigWarmUp {
@@ -18,13 +21,18 @@ public:
     FontConfigWarmUp(const FontConfigWarmUp&) = delete;
     FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;
 
+    // Waits until the configuration is read; the destructor does too.
+    void Finish();
+
 private:
     std::thread thread_;
 };
 
 // The session-bus connection, opened once the application object exists, while the table is
 // being built: the accessibility bridge the first labels wake asks for it, and the toolkit
-// keeps one per process. Without a session bus the attempt fails here as it would there.
+// keeps one per process. Only when the environment names the bus: without an address the
+// library would start a bus itself, forking while the table is built on the main thread, so
+// that attempt is left to the bridge, as before.
 class SessionBusWarmUp {
 public:
     SessionBusWarmUp();
@@ -32,7 +40,7 @@ public:
     SessionBusWarmUp(const SessionBusWarmUp&) = delete;
     SessionBusWarmUp& operator=(const SessionBusWarmUp&) = delete;
 
-    // Waits for the connection attempt to end; the destructor does too.
+    // Waits for the connection to be open; the destructor does too.
     void Finish();
 
 private:
