@@ -30,7 +30,9 @@ for f in "$probe" "$empty" "$game"; do
     [ -x "$f" ] || { echo "missing $f: build it first" >&2; exit 2; }
 done
 
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: with no client left between two runs the server would reset, and Xvfb now and
+# then dies doing so.
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 stop_xvfb() { kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null; }
 trap stop_xvfb EXIT
