@@ -10,10 +10,10 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
     build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libcanberra-dev sound-theme-freedesktop
+    libcanberra-dev sound-theme-freedesktop libfontconfig-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
-    xvfb xauth xdotool imagemagick x11-utils openbox libxcb1-dev libxcb-xtest0-dev
+    xvfb xauth xdotool imagemagick x11-utils openbox libxcb1-dev libxcb-xtest0-dev dbus-daemon
     desktop-file-utils appstream groff-base
 )
 # Only `package` needs these: dpkg-shlibdeps works out the package's dependencies.

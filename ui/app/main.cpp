@@ -3,6 +3,7 @@
 #include "platform/style/classic_style.h"
 #include "ui/app/command_line.h"
 #include "ui/app/display_check.h"
+#include "ui/app/start_up_warm_up.h"
 #include "ui/app/task_bar_title.h"
 #include "ui/boxes/boxes.h"
 #include "ui/guide/help_form.h"
@@ -47,10 +48,18 @@ int main(int argc, char** argv) {
         return kNoDisplayExitCode;
     }
 
+    // The table's first text needs the font configuration, one of the slowest steps before the
+    // window appears; it is read beside the toolkit's own start instead of after it.
+    ui::FontConfigWarmUp fontConfig;
+
     // A display that is set but cannot be reached is only found by trying it.
     ui::DisplayStartGuard startGuard;
     QApplication app(argc, argv);
     startGuard.Started();
+    // Read by now in all but the busiest moments; the table's build may start a process.
+    fontConfig.Finish();
+    // Opened beside the table's construction; the table's first labels ask for it.
+    ui::SessionBusWarmUp sessionBus;
     // The classic look the frame is drawn in, for every window, whatever style the desktop,
     // QT_STYLE_OVERRIDE or -style chose.
     platform::ClassicStyle::Install();
@@ -67,6 +76,7 @@ int main(int argc, char** argv) {
                                                      : std::make_unique<ui::TMainForm>();
     ui::TMainForm& mainForm = *table;
     new ui::TaskBarTitle(mainForm, title); // owned by the window
+    sessionBus.Finish();
 
     mainForm.show();
     // Shown, the table is the active window, as a newly started program's main window is:

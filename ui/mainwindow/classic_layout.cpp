@@ -3,6 +3,8 @@
 #include "platform/classic_fonts.h"
 #include "ui/mainwindow/accel_label.h"
 
+#include <QCoreApplication>
+#include <QDynamicPropertyChangeEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QVariant>
@@ -31,6 +33,21 @@ void ApplyClassicFonts(QWidget& root) {
     applyFont(root);
     for (QWidget* child : root.findChildren<QWidget*>())
         applyFont(*child);
+}
+
+ClassicFontsAsSet::ClassicFontsAsSet() {
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+ClassicFontsAsSet::~ClassicFontsAsSet() {
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool ClassicFontsAsSet::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::DynamicPropertyChange && watched->isWidgetType() &&
+        static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName().startsWith("classic"))
+        applyFont(*static_cast<QWidget*>(watched));
+    return false;
 }
 
 void AutoSizeLabel(QLabel& label) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QObject>
+
 class QLabel;
 class QWidget;
 
@@ -10,6 +12,20 @@ namespace ui {
 // file can only give point sizes. This gives every widget under root (root included) the
 // stand-in font those properties describe. Widgets without them keep their font.
 void ApplyClassicFonts(QWidget& root);
+
+// While it lives, every widget gets its classic font the moment a layout sets the properties,
+// before its text: texts are then laid out once, in the font they are drawn in, and the
+// desktop's default face is never loaded for them. ApplyClassicFonts afterwards changes nothing.
+class ClassicFontsAsSet : public QObject {
+public:
+    ClassicFontsAsSet();
+    ~ClassicFontsAsSet() override;
+    ClassicFontsAsSet(const ClassicFontsAsSet&) = delete;
+    ClassicFontsAsSet& operator=(const ClassicFontsAsSet&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
 
 // Sizes a label to its text as a classic auto-sizing label does: as wide as the text and one
 // line high, keeping the left edge, or the right edge when the text is right-aligned.

@@ -76,7 +76,10 @@ void TMainForm::setUpLayout() {
     setBorderIcons(platform::biSystemMenu | platform::biMinimize);
 
     QWidget* client = clientArea();
-    ui_.setupUi(client);
+    {
+        const ClassicFontsAsSet fontsAsSet;
+        ui_.setupUi(client);
+    }
     ApplyClassicFonts(*client);
 
     // Separators cannot be named in a layout file; give them their names here.
