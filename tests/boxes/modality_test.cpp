@@ -182,3 +182,23 @@ TEST(Modality, ABoxOpenedFromAMenuGivesTheActivationBackToTheMenusWindow) {
     EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
     EXPECT_EQ(table.tryInput(), 2);
 }
+
+TEST(Modality, ABoxOpenedJustAfterAnotherWindowClosedGivesTheActivationBackToTheTable) {
+    // The guide has just closed and handed the activation back to the table, but the toolkit
+    // still counts the hidden guide as active when the next box opens.
+    TableWindow table;
+    ASSERT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
+    WhenBoxOpens([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+    ui::AppMessageBox("The guide", "Vandolin", ui::MB_ICONINFORMATION);
+    QWidget guide;
+    guide.show();
+    guide.hide();
+    QApplication::setActiveWindow(&guide);
+    ASSERT_EQ(QApplication::activeWindow(), &guide);
+
+    WhenBoxOpens([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+    ui::AppMessageBox("Pick a bet", "Vandolin", ui::MB_ICONINFORMATION);
+
+    EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
+    EXPECT_EQ(table.tryInput(), 2);
+}

@@ -23,7 +23,10 @@ QWidget* ownerOfPopups(QWidget* window) {
 }
 
 QWidget* windowToReactivate() {
-    if (QWidget* active = ownerOfPopups(QApplication::activeWindow()))
+    // The toolkit learns of a window's deactivation a little after it is hidden (the guide
+    // just closed, say): a hidden window is no place to return to.
+    if (QWidget* active = ownerOfPopups(QApplication::activeWindow());
+        active && active->isVisible())
         return active;
     QWidget* pending = handedBack();
     return pending && pending->isVisible() ? pending : nullptr;
