@@ -483,8 +483,8 @@ bool Monkey::Fail(const std::string& problem) {
         std::printf("     box %u \"%s\"\n", b.id, qPrintable(b.name));
     for (const auto& p : s.popups)
         std::printf("     pop-up %u\n", p.id);
-    if (const auto tree = x_.Run(QStringLiteral("xwininfo"),
-                                 {QStringLiteral("-root"), QStringLiteral("-tree")}))
+    if (const auto tree =
+            x_.Run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")}))
         std::printf("     all windows:\n%s", tree->constData());
     if (player_.state() != QProcess::NotRunning) {
         const QString pid = QString::number(player_.processId());

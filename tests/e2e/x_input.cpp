@@ -21,11 +21,11 @@ template <typename T> Reply<T> own(T* reply) {
 // The names the drivers use; a printable ASCII character is its own keysym.
 std::uint32_t KeysymOf(const std::string& name) {
     static const std::map<std::string, std::uint32_t> named = {
-        {"F1", XK_F1},         {"F2", XK_F2},         {"F4", XK_F4},
-        {"F10", XK_F10},       {"Escape", XK_Escape}, {"Return", XK_Return},
-        {"Tab", XK_Tab},       {"space", XK_space},   {"BackSpace", XK_BackSpace},
-        {"Up", XK_Up},         {"Down", XK_Down},     {"Left", XK_Left},
-        {"Right", XK_Right},   {"minus", XK_minus},   {"alt", XK_Alt_L},
+        {"F1", XK_F1},          {"F2", XK_F2},         {"F4", XK_F4},
+        {"F10", XK_F10},        {"Escape", XK_Escape}, {"Return", XK_Return},
+        {"Tab", XK_Tab},        {"space", XK_space},   {"BackSpace", XK_BackSpace},
+        {"Up", XK_Up},          {"Down", XK_Down},     {"Left", XK_Left},
+        {"Right", XK_Right},    {"minus", XK_minus},   {"alt", XK_Alt_L},
         {"ctrl", XK_Control_L}, {"shift", XK_Shift_L},
     };
     if (const auto it = named.find(name); it != named.end())
@@ -59,9 +59,9 @@ bool XInput::Connect(const QString& display) {
     minKeycode_ = setup->min_keycode;
     const auto mapping = own(xcb_get_keyboard_mapping_reply(
         connection_,
-        xcb_get_keyboard_mapping(connection_, setup->min_keycode,
-                                 static_cast<std::uint8_t>(setup->max_keycode -
-                                                           setup->min_keycode + 1)),
+        xcb_get_keyboard_mapping(
+            connection_, setup->min_keycode,
+            static_cast<std::uint8_t>(setup->max_keycode - setup->min_keycode + 1)),
         nullptr));
     if (!mapping)
         return false;
@@ -148,8 +148,8 @@ bool XInput::Type(const std::string& text) {
 
 void XInput::Sync() {
     if (connection_)
-        std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_),
-                                            nullptr));
+        std::free(
+            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
 }
 
 } // namespace e2e

@@ -95,11 +95,11 @@ std::uint32_t XProbe::Focus() {
 bool XProbe::KeyboardGrabbed() {
     if (!connection_)
         return false;
-    const auto reply = own(xcb_grab_keyboard_reply(
-        connection_,
-        xcb_grab_keyboard(connection_, 0, root_, XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC,
-                          XCB_GRAB_MODE_ASYNC),
-        nullptr));
+    const auto reply =
+        own(xcb_grab_keyboard_reply(connection_,
+                                    xcb_grab_keyboard(connection_, 0, root_, XCB_CURRENT_TIME,
+                                                      XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
+                                    nullptr));
     if (reply && reply->status == XCB_GRAB_STATUS_SUCCESS) {
         xcb_ungrab_keyboard(connection_, XCB_CURRENT_TIME);
         xcb_flush(connection_);

@@ -14,10 +14,10 @@
 #include "ui/pictures/picture_lookup.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
