@@ -11,11 +11,11 @@
 // and the panels' pixels.
 //
 // The input goes in through XTEST as fast as the server takes it, each event checked before
-// the next; a game that is slow to react meets the following events in a burst, as it would
-// from a hasty player.
+// the next; a game that is slow to react meets the following events in a burst, faster than
+// any player types. --pause MS waits that long after each event, as a quick player would.
 //
 // Usage: e2e_monkey PATH_TO_VANDOLIN [--seed N] [--events N] [--screenshot FILE]
-//                   [--game-log FILE]
+//                   [--game-log FILE] [--pause MS]
 // The same seed makes the same choices; what they meet depends on the game's timing too, so a
 // replay reaches a failure often but not always. --game-log keeps what the last game wrote to
 // standard error (Qt's logging categories, say). Exits 0 when every check held, 1 on a
@@ -137,8 +137,8 @@ std::optional<Mask> FirstGlyph(const Mask& all, int height) {
 
 class Monkey {
 public:
-    Monkey(e2e::XSession& x, QString game, std::uint64_t seed, const QString& gameLog)
-        : x_(x), game_(std::move(game)), seed_(seed), rng_(seed) {
+    Monkey(e2e::XSession& x, QString game, std::uint64_t seed, const QString& gameLog, int pauseMs)
+        : x_(x), game_(std::move(game)), seed_(seed), rng_(seed), pauseMs_(pauseMs) {
         if (!gameLog.isEmpty())
             errorFile_ = gameLog;
     }
@@ -180,6 +180,7 @@ private:
     QString game_;
     std::uint64_t seed_;
     std::mt19937_64 rng_;
+    int pauseMs_ = 0;
     // A sanitizer's report in what the game wrote to standard error; empty when none.
     std::string SanitizerReport() {
         QFile file(errorFile_);
@@ -377,6 +378,8 @@ void Monkey::Do(const std::string& what, const std::function<bool()>& send) {
     if (!send())
         unsendable_ = what;
     input_.Sync();
+    if (pauseMs_ > 0)
+        QThread::msleep(static_cast<unsigned long>(pauseMs_));
 }
 
 void Monkey::Event(const State& s) {
@@ -520,13 +523,14 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     if (args.size() < 2) {
         std::fprintf(stderr, "usage: e2e_monkey PATH_TO_VANDOLIN [--seed N] [--events N] "
-                             "[--screenshot FILE] [--game-log FILE]\n");
+                             "[--screenshot FILE] [--game-log FILE] [--pause MS]\n");
         return 2;
     }
     std::uint64_t seed = std::random_device{}();
     std::uint64_t events = 2000;
     QString screenshot;
     QString gameLog;
+    int pauseMs = 0;
     for (int i = 2; i + 1 < args.size(); i += 2) {
         if (args[i] == QLatin1String("--seed"))
             seed = args[i + 1].toULongLong();
@@ -536,6 +540,8 @@ int main(int argc, char** argv) {
             screenshot = args[i + 1];
         else if (args[i] == QLatin1String("--game-log"))
             gameLog = args[i + 1];
+        else if (args[i] == QLatin1String("--pause"))
+            pauseMs = args[i + 1].toInt();
     }
     std::printf("     seed %llu, %llu events (replay: e2e_monkey GAME --seed %llu --events %llu)\n",
                 static_cast<unsigned long long>(seed), static_cast<unsigned long long>(events),
@@ -545,7 +551,7 @@ int main(int argc, char** argv) {
     e2e::XSession x;
     if (!x.Prepare(false))
         return e2e::kSkipped;
-    Monkey monkey(x, args[1], seed, gameLog);
+    Monkey monkey(x, args[1], seed, gameLog, pauseMs);
     const bool ok = monkey.Start() && monkey.Play(events);
     if (!ok && !screenshot.isEmpty())
         monkey.SaveScreenshot(screenshot);
