@@ -156,7 +156,11 @@ TEST_F(CommandsTest, ClosingTheTableEndsTheGameEvenWithAMenuOfItsOpen) {
         table->close();
         w().Gioco1->popup(table->mapToGlobal(QPoint(10, 10)));
     });
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    // A timer of the test's own, so that it cannot end a later test's event loop.
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    giveUp.start(5000);
     status = QApplication::exec();
     EXPECT_EQ(status, 0) << "the game went on after its table had closed";
     EXPECT_FALSE(table->isVisible());
