@@ -4,19 +4,12 @@
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <map>
-#include <memory>
 
 namespace e2e {
 
 namespace {
-
-template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
-template <typename T> Reply<T> own(T* reply) {
-    return Reply<T>(reply, &std::free);
-}
 
 // The names the drivers use; a printable ASCII character is its own keysym.
 std::uint32_t KeysymOf(const std::string& name) {
@@ -37,34 +30,28 @@ std::uint32_t KeysymOf(const std::string& name) {
 
 } // namespace
 
-XInput::~XInput() {
-    if (connection_)
-        xcb_disconnect(connection_);
-}
-
 bool XInput::Connect(const QString& display) {
-    if (connection_)
+    if (x_)
         return true;
-    connection_ = xcb_connect(display.toLocal8Bit().constData(), nullptr);
-    const xcb_query_extension_reply_t* xtest =
-        xcb_connection_has_error(connection_) ? nullptr
-                                              : xcb_get_extension_data(connection_, &xcb_test_id);
+    if (!x_.Open(display))
+        return false;
+    const xcb_query_extension_reply_t* xtest = xcb_get_extension_data(x_.get(), &xcb_test_id);
     if (!xtest || !xtest->present) {
-        xcb_disconnect(connection_);
-        connection_ = nullptr;
+        x_.Close();
         return false;
     }
-    const xcb_setup_t* setup = xcb_get_setup(connection_);
-    root_ = xcb_setup_roots_iterator(setup).data->root;
+    const xcb_setup_t* setup = xcb_get_setup(x_.get());
     minKeycode_ = setup->min_keycode;
-    const auto mapping = own(xcb_get_keyboard_mapping_reply(
-        connection_,
+    const auto mapping = Own(xcb_get_keyboard_mapping_reply(
+        x_.get(),
         xcb_get_keyboard_mapping(
-            connection_, setup->min_keycode,
+            x_.get(), setup->min_keycode,
             static_cast<std::uint8_t>(setup->max_keycode - setup->min_keycode + 1)),
         nullptr));
-    if (!mapping)
+    if (!mapping) {
+        x_.Close();
         return false;
+    }
     keysymsPerKeycode_ = mapping->keysyms_per_keycode;
     const xcb_keysym_t* keysyms = xcb_get_keyboard_mapping_keysyms(mapping.get());
     keymap_.assign(keysyms, keysyms + xcb_get_keyboard_mapping_keysyms_length(mapping.get()));
@@ -88,17 +75,17 @@ bool XInput::Find(std::uint32_t keysym, Stroke* stroke) const {
 }
 
 void XInput::Fake(std::uint8_t type, std::uint8_t detail, QPoint at) {
-    xcb_test_fake_input(connection_, type, detail, XCB_CURRENT_TIME, root_,
+    xcb_test_fake_input(x_.get(), type, detail, XCB_CURRENT_TIME, x_.root(),
                         static_cast<std::int16_t>(at.x()), static_cast<std::int16_t>(at.y()), 0);
 }
 
 void XInput::MoveTo(QPoint screenPoint) {
-    if (connection_)
+    if (x_)
         Fake(XCB_MOTION_NOTIFY, 0, screenPoint);
 }
 
 void XInput::Click(int button, int times) {
-    if (!connection_)
+    if (!x_)
         return;
     for (int i = 0; i < times; ++i) {
         Fake(XCB_BUTTON_PRESS, static_cast<std::uint8_t>(button));
@@ -107,7 +94,7 @@ void XInput::Click(int button, int times) {
 }
 
 bool XInput::Key(const std::string& chord) {
-    if (!connection_)
+    if (!x_)
         return false;
     std::vector<Stroke> strokes;
     std::size_t from = 0;
@@ -147,9 +134,8 @@ bool XInput::Type(const std::string& text) {
 }
 
 void XInput::Sync() {
-    if (connection_)
-        std::free(
-            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+    if (x_)
+        Own(xcb_get_input_focus_reply(x_.get(), xcb_get_input_focus(x_.get()), nullptr));
 }
 
 } // namespace e2e

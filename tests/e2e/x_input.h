@@ -6,6 +6,8 @@
 // "shift+Tab", "a"); text is typed character by character with Shift where the keyboard map
 // wants it.
 
+#include "x_connection.h"
+
 #include <QPoint>
 #include <QString>
 
@@ -13,17 +15,10 @@
 #include <string>
 #include <vector>
 
-struct xcb_connection_t;
-
 namespace e2e {
 
 class XInput {
 public:
-    XInput() = default;
-    ~XInput();
-    XInput(const XInput&) = delete;
-    XInput& operator=(const XInput&) = delete;
-
     // False when the server cannot be reached or has no XTEST.
     bool Connect(const QString& display);
 
@@ -46,8 +41,7 @@ private:
     bool Find(std::uint32_t keysym, Stroke* stroke) const;
     void Fake(std::uint8_t type, std::uint8_t detail, QPoint at = {});
 
-    xcb_connection_t* connection_ = nullptr;
-    std::uint32_t root_ = 0;
+    XConnection x_;
     std::uint8_t minKeycode_ = 0;
     int keysymsPerKeycode_ = 0;
     std::vector<std::uint32_t> keymap_;

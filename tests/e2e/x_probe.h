@@ -5,14 +5,14 @@
 // keyboard, and the pixels of a part of the screen. One connection of its own, so a reading
 // costs a few round trips rather than a process per question.
 
+#include "x_connection.h"
+
 #include <QImage>
 #include <QRect>
 #include <QString>
 
 #include <cstdint>
 #include <vector>
-
-struct xcb_connection_t;
 
 namespace e2e {
 
@@ -24,11 +24,6 @@ public:
         bool overrideRedirect = false; // menus, pop-ups and tool tips
         QString name;
     };
-
-    XProbe() = default;
-    ~XProbe();
-    XProbe(const XProbe&) = delete;
-    XProbe& operator=(const XProbe&) = delete;
 
     bool Connect(const QString& display);
 
@@ -46,8 +41,7 @@ public:
 private:
     QString Name(std::uint32_t window);
 
-    xcb_connection_t* connection_ = nullptr;
-    std::uint32_t root_ = 0;
+    XConnection x_;
     std::uint32_t netWmName_ = 0;
     std::uint32_t utf8String_ = 0;
 };

@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
 
     // The table's first text needs the font configuration, one of the slowest steps before the
     // window appears; it is read beside the toolkit's own start instead of after it.
-    ui::FontConfigWarmUp fontConfig;
+    ui::StartUpWarmUp fontConfig = ui::ReadFontConfiguration();
 
     // A display that is set but cannot be reached is only found by trying it.
     ui::DisplayStartGuard startGuard;
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     // Read by now in all but the busiest moments; the table's build may start a process.
     fontConfig.Finish();
     // Opened beside the table's construction; the table's first labels ask for it.
-    ui::SessionBusWarmUp sessionBus;
+    ui::StartUpWarmUp sessionBus = ui::OpenSessionBus();
     // The classic look the frame is drawn in, for every window, whatever style the desktop,
     // QT_STYLE_OVERRIDE or -style chose.
     platform::ClassicStyle::Install();

@@ -4,32 +4,32 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <utility>
+
 namespace ui {
 
-FontConfigWarmUp::FontConfigWarmUp() : thread_([] { FcInit(); }) {}
+StartUpWarmUp::StartUpWarmUp(std::function<void()> step) {
+    if (step)
+        thread_ = std::thread(std::move(step));
+}
 
-FontConfigWarmUp::~FontConfigWarmUp() {
+StartUpWarmUp::~StartUpWarmUp() {
     Finish();
 }
 
-void FontConfigWarmUp::Finish() {
+void StartUpWarmUp::Finish() {
     if (thread_.joinable())
         thread_.join();
 }
 
-SessionBusWarmUp::SessionBusWarmUp() {
+StartUpWarmUp ReadFontConfiguration() {
+    return StartUpWarmUp([] { FcInit(); });
+}
+
+StartUpWarmUp OpenSessionBus() {
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        return;
-    thread_ = std::thread([] { QDBusConnection::sessionBus(); });
-}
-
-SessionBusWarmUp::~SessionBusWarmUp() {
-    Finish();
-}
-
-void SessionBusWarmUp::Finish() {
-    if (thread_.joinable())
-        thread_.join();
+        return StartUpWarmUp(nullptr);
+    return StartUpWarmUp([] { QDBusConnection::sessionBus(); });
 }
 
 } // namespace ui
