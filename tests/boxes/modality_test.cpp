@@ -202,3 +202,19 @@ TEST(Modality, ABoxOpenedJustAfterAnotherWindowClosedGivesTheActivationBackToThe
     EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
     EXPECT_EQ(table.tryInput(), 2);
 }
+
+TEST(Modality, TheFirstBoxOpenedWhileNoWindowIsActiveGivesTheActivationToTheWindowItBlocked) {
+    // The game's first box opens while the activation is between windows (a menu's keyboard
+    // grab has just ended, on an X server without a window manager): nothing is active and no
+    // box has handed anything back yet. The table it blocked must have the keyboard after it.
+    TableWindow table;
+    ASSERT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
+    QApplication::setActiveWindow(nullptr);
+    ASSERT_EQ(QApplication::activeWindow(), nullptr);
+
+    WhenBoxOpens([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+    ui::AppMessageBox("Pick a bet", "Vandolin", ui::MB_ICONINFORMATION);
+
+    EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
+    EXPECT_EQ(table.tryInput(), 2);
+}

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -43,6 +45,15 @@ WindowDisabler::WindowDisabler() : active_(windowToReactivate()) {
                 continue;
             disabled_.push_back({window, window->focusWidget()});
             window->setEnabled(false);
+        }
+        // Nothing active and nothing handed back yet: the game's first box, opened while the
+        // activation is between windows. The keyboard goes back to the window it blocked.
+        if (!active_) {
+            const auto blocked =
+                std::find_if(disabled_.begin(), disabled_.end(),
+                             [](const auto& e) { return e.window->windowType() != Qt::Popup; });
+            if (blocked != disabled_.end())
+                active_ = blocked->window;
         }
     } catch (...) {
         restore();

@@ -12,7 +12,8 @@ namespace ui {
 // enabled at that moment; on destruction (also when the box failed with an exception) it
 // enables again exactly those that still exist, gives each back the focus it had, and
 // activates the remembered window again. A box opened while no window is active yet,
-// because the previous box has just closed, remembers the window that box re-activates.
+// because the previous box has just closed, remembers the window that box re-activates; with
+// no such box either, the first window it disabled.
 // Create it before the box is shown.
 class WindowDisabler {
 public:
