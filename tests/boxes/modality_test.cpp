@@ -77,6 +77,15 @@ const BoxKind boxKinds[] = {
      [] { ui::ReportError(engine::EConvertError("'x' is not a valid integer value")); }},
 };
 
+// Opens a box and closes it with Enter: the table must have the keyboard back and take input.
+void ExpectTheTableActiveAfterABox(TableWindow& table) {
+    WhenBoxOpens([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+    ui::AppMessageBox("Pick a bet", "Vandolin", ui::MB_ICONINFORMATION);
+
+    EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
+    EXPECT_EQ(table.tryInput(), 2);
+}
+
 } // namespace
 
 TEST(Modality, OtherWindowsRefuseInputWhileABoxIsOpen) {
@@ -176,11 +185,7 @@ TEST(Modality, ABoxOpenedFromAMenuGivesTheActivationBackToTheMenusWindow) {
     QApplication::setActiveWindow(&menu);
     ASSERT_EQ(QApplication::activeWindow(), &menu);
 
-    WhenBoxOpens([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
-    ui::AppMessageBox("Pick a bet", "Vandolin", ui::MB_ICONINFORMATION);
-
-    EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
-    EXPECT_EQ(table.tryInput(), 2);
+    ExpectTheTableActiveAfterABox(table);
 }
 
 TEST(Modality, ABoxOpenedJustAfterAnotherWindowClosedGivesTheActivationBackToTheTable) {
@@ -196,11 +201,7 @@ TEST(Modality, ABoxOpenedJustAfterAnotherWindowClosedGivesTheActivationBackToThe
     QApplication::setActiveWindow(&guide);
     ASSERT_EQ(QApplication::activeWindow(), &guide);
 
-    WhenBoxOpens([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
-    ui::AppMessageBox("Pick a bet", "Vandolin", ui::MB_ICONINFORMATION);
-
-    EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
-    EXPECT_EQ(table.tryInput(), 2);
+    ExpectTheTableActiveAfterABox(table);
 }
 
 TEST(Modality, TheFirstBoxOpenedWhileNoWindowIsActiveGivesTheActivationToTheWindowItBlocked) {
@@ -212,9 +213,5 @@ TEST(Modality, TheFirstBoxOpenedWhileNoWindowIsActiveGivesTheActivationToTheWind
     QApplication::setActiveWindow(nullptr);
     ASSERT_EQ(QApplication::activeWindow(), nullptr);
 
-    WhenBoxOpens([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
-    ui::AppMessageBox("Pick a bet", "Vandolin", ui::MB_ICONINFORMATION);
-
-    EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
-    EXPECT_EQ(table.tryInput(), 2);
+    ExpectTheTableActiveAfterABox(table);
 }
