@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -11,14 +10,29 @@ namespace ui {
 
 namespace {
 
+// The frame as the window system knows it now. The widget's own frame geometry is a copy
+// taken at the window system's last move or resize of the window, which can come before the
+// window manager has said how big its frame is, and is not taken again when it does.
+QMargins frameOf(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    return handle != nullptr ? handle->frameMargins() : QMargins();
+}
+
+QSize outerSize(const QWidget& window) {
+    return window.size().grownBy(frameOf(window));
+}
+
 QSize centreBy(QWidget& window) {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize outer = window.frameGeometry().size();
+    const QMargins frame = frameOf(window);
+    const QSize outer = window.size().grownBy(frame);
     if (!screen)
         return outer;
     const QRect area = screen->geometry();
-    window.move(area.x() + area.width() / 2 - outer.width() / 2,
-                area.y() + area.height() / 2 - outer.height() / 2);
+    const QPoint outerTopLeft(area.x() + area.width() / 2 - outer.width() / 2,
+                              area.y() + area.height() / 2 - outer.height() / 2);
+    // Placed by its client area, so the widget's copy of the frame plays no part.
+    window.setGeometry(QRect(outerTopLeft + QPoint(frame.left(), frame.top()), window.size()));
     return outer;
 }
 
@@ -39,9 +53,8 @@ public:
         const QEvent::Type type = event->type();
         const bool look = type == QEvent::Move || type == QEvent::Resize ||
                           type == QEvent::WindowActivate || type == QEvent::UpdateRequest;
-        if (look && window->isVisible() && window->frameGeometry().size() != outer_) {
+        if (look && window->isVisible() && outerSize(*window) != outer_)
             outer_ = centreBy(*window);
-        }
         return false;
     }
 
