@@ -18,33 +18,33 @@ QMargins frameOf(const QWidget& window) {
     return handle != nullptr ? handle->frameMargins() : QMargins();
 }
 
-QSize outerSize(const QWidget& window) {
-    return window.size().grownBy(frameOf(window));
-}
-
-QSize centreBy(QWidget& window) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+// Centres the window by its outer rectangle and returns the frame that was used.
+QMargins centreBy(QWidget& window) {
     const QMargins frame = frameOf(window);
-    const QSize outer = window.size().grownBy(frame);
+    const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
-        return outer;
+        return frame;
+    const QSize outer = window.size().grownBy(frame);
     const QRect area = screen->geometry();
     const QPoint outerTopLeft(area.x() + area.width() / 2 - outer.width() / 2,
                               area.y() + area.height() / 2 - outer.height() / 2);
     // Placed by its client area, so the widget's copy of the frame plays no part.
     window.setGeometry(QRect(outerTopLeft + QPoint(frame.left(), frame.top()), window.size()));
-    return outer;
+    return frame;
 }
 
-// Centres the window once more when its outer size changes because the window manager has
-// framed it; a move by the player leaves the size as it is and the window where it is put.
+// Centres the window once more whenever the frame round it turns out other than the one it
+// was centred by. Not only its size counts: while a window manager frames a window, the
+// client can stand in the frame's corner for a moment, and the frame then reads as all
+// right and bottom edge; centred by that, the client would take the frame's place. A move
+// by the player leaves the frame as it is and the window where it is put.
 class RecentreWhenFramed final : public QObject {
 public:
-    RecentreWhenFramed(QWidget& window, QSize outer) : QObject(&window), outer_(outer) {
+    RecentreWhenFramed(QWidget& window, QMargins frame) : QObject(&window), frame_(frame) {
         setObjectName(QStringLiteral("RecentreWhenFramed"));
         window.installEventFilter(this);
     }
-    void setOuter(QSize outer) { outer_ = outer; }
+    void setFrame(QMargins frame) { frame_ = frame; }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* window = static_cast<QWidget*>(watched);
@@ -53,24 +53,24 @@ public:
         const QEvent::Type type = event->type();
         const bool look = type == QEvent::Move || type == QEvent::Resize ||
                           type == QEvent::WindowActivate || type == QEvent::UpdateRequest;
-        if (look && window->isVisible() && outerSize(*window) != outer_)
-            outer_ = centreBy(*window);
+        if (look && window->isVisible() && frameOf(*window) != frame_)
+            frame_ = centreBy(*window);
         return false;
     }
 
 private:
-    QSize outer_;
+    QMargins frame_;
 };
 
 } // namespace
 
 void CentreOnScreen(QWidget& window) {
-    const QSize outer = centreBy(window);
+    const QMargins frame = centreBy(window);
     if (auto* watch = window.findChild<RecentreWhenFramed*>(QStringLiteral("RecentreWhenFramed"),
                                                             Qt::FindDirectChildrenOnly))
-        watch->setOuter(outer);
+        watch->setFrame(frame);
     else
-        new RecentreWhenFramed(window, outer);
+        new RecentreWhenFramed(window, frame);
 }
 
 void SetTransientFor(QWidget& window, const QWidget* over) {
