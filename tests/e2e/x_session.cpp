@@ -1,5 +1,7 @@
 #include "x_session.h"
 
+#include "x_connection.h"
+
 #include <QElapsedTimer>
 #include <QProcessEnvironment>
 #include <QRandomGenerator>
@@ -154,15 +156,17 @@ QImage XSession::Screenshot() {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-std::optional<QString> XSession::WaitForWindow(const QString& name, int timeoutMs) {
+std::optional<QString> XSession::WaitForWindow(const QString& name, int timeoutMs, bool onlyShown) {
     QElapsedTimer clock;
     clock.start();
     const QString pattern =
         QStringLiteral("^") + QRegularExpression::escape(name) + QStringLiteral("$");
+    QStringList args{QStringLiteral("search")};
+    if (onlyShown)
+        args << QStringLiteral("--onlyvisible");
+    args << QStringLiteral("--name") << pattern;
     while (clock.elapsed() < timeoutMs) {
-        const auto found = Run(QStringLiteral("xdotool"),
-                               {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                QStringLiteral("--name"), pattern});
+        const auto found = Run(QStringLiteral("xdotool"), args);
         if (found && !found->trimmed().isEmpty())
             return QString::fromLatin1(found->trimmed().split('\n').first());
         QThread::msleep(50);
@@ -326,6 +330,34 @@ bool XSession::RequestWindowState(const QString& window, bool add, const QString
     const bool sent = xcb_flush(c) > 0;
     xcb_disconnect(c);
     return sent;
+}
+
+bool XSession::PauseWindowManager(bool paused) {
+    const qint64 pid = wm_.processId();
+    return pid > 0 && ::kill(static_cast<pid_t>(pid), paused ? SIGSTOP : SIGCONT) == 0;
+}
+
+bool XSession::GrantPlacement(const QString& window, QPoint at) {
+    XConnection x;
+    if (!x.Open(display_))
+        return false;
+    xcb_connection_t* c = x.get();
+    const xcb_window_t id = window.toUInt();
+    const auto geometry = Own(xcb_get_geometry_reply(c, xcb_get_geometry(c, id), nullptr));
+    if (!geometry)
+        return false;
+    xcb_configure_notify_event_t notify;
+    std::memset(&notify, 0, sizeof notify);
+    notify.response_type = XCB_CONFIGURE_NOTIFY;
+    notify.event = id;
+    notify.window = id;
+    notify.x = static_cast<int16_t>(at.x());
+    notify.y = static_cast<int16_t>(at.y());
+    notify.width = geometry->width;
+    notify.height = geometry->height;
+    xcb_send_event(c, 0, id, XCB_EVENT_MASK_STRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&notify));
+    return xcb_flush(c) > 0;
 }
 
 QRgb XSession::PixelAt(QPoint at) {

@@ -47,8 +47,9 @@ public:
     // The whole screen as it is now.
     QImage Screenshot();
 
-    // Finds the first window with exactly this name, waiting up to timeoutMs.
-    std::optional<QString> WaitForWindow(const QString& name, int timeoutMs);
+    // Finds the first window with exactly this name, waiting up to timeoutMs; with
+    // onlyShown false also one that is not on the screen (yet).
+    std::optional<QString> WaitForWindow(const QString& name, int timeoutMs, bool onlyShown = true);
     std::optional<QRect> Geometry(const QString& window);
     QString WindowName(const QString& window);
 
@@ -61,6 +62,12 @@ public:
     // when it cannot be started; it ends with the session.
     bool StartWindowManager();
     bool HasWindowManager() const { return wm_.state() != QProcess::NotRunning; }
+    // Stops or resumes the window manager, as one busy elsewhere would be: a window mapped
+    // meanwhile waits unframed and off the screen.
+    bool PauseWindowManager(bool paused);
+    // Tells a window it stands at this place on the screen, with its present size, as a
+    // window manager does when it grants a move: a ConfigureNotify sent to the window.
+    bool GrantPlacement(const QString& window, QPoint at);
     // Starts a program with this server as its display, on the X11 platform.
     bool Launch(QProcess& child, const QString& program, const QStringList& args = {});
     // The window that has the keyboard focus (xdotool's id), or empty.
