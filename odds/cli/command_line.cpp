@@ -117,6 +117,11 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     for (const std::string& arg : args)
         if (arg == "--help" || arg == "-h" || arg == "help")
             return line;
+    for (const std::string& arg : args)
+        if (arg == "--version") {
+            line.action = Action::Version;
+            return line;
+        }
 
     const std::string& command = args.front();
     if (command == "hold")

@@ -9,7 +9,7 @@
 
 namespace odds::cli {
 
-enum class Action { Help, Hold, Return };
+enum class Action { Help, Version, Hold, Return };
 
 struct CommandLine {
     Action action = Action::Help;

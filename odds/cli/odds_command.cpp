@@ -6,6 +6,7 @@
 #include "odds/cli/usage_error.h"
 #include "odds/hold_analysis.h"
 #include "odds/return_calculator.h"
+#include "resources/version.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -32,7 +33,7 @@ int workerCount() {
 std::string helpText() {
     return R"(Usage: vandolin-odds hold [--table TABLE] CARD CARD CARD CARD CARD
        vandolin-odds return [--table TABLE]
-       vandolin-odds --help
+       vandolin-odds --help | --version
 
 Exact video-poker odds for one draw, counted over every possible card, never sampled.
 
@@ -75,6 +76,10 @@ ExitStatus runOddsCommand(const std::vector<std::string>& args, std::ostream& ou
         case Action::Help:
             errno = 0;
             out << helpText();
+            break;
+        case Action::Version:
+            errno = 0;
+            out << kProgram << ' ' << resources::kVersion << '\n';
             break;
         case Action::Hold: {
             const HandAnalysis analysis = analyseHand(line.hand, line.table);

@@ -1,4 +1,5 @@
 #include "modal_driver.h"
+#include "tests/support/application_title.h"
 
 #include "ui/boxes/app_message_box.h"
 #include "ui/boxes/application_window.h"
@@ -52,7 +53,8 @@ TEST(AppMessageBox, ErrorFlagGivesTheStopIcon) {
         EXPECT_EQ(messageBox->icon(), QMessageBox::Critical);
         QTest::keyClick(box, Qt::Key_Escape);
     });
-    EXPECT_EQ(AppMessageBox("broken", "Vandolin 1.1d", MB_OK | MB_ICONERROR), IDOK);
+    EXPECT_EQ(AppMessageBox("broken", test_support::ApplicationTitle(), MB_OK | MB_ICONERROR),
+              IDOK);
 }
 
 TEST(AppMessageBox, AnyWayOfClosingAnswersOk) {
@@ -104,13 +106,13 @@ TEST(ApplicationWindow, IsAHiddenZeroSizeWindowAtTheScreenCentre) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->geometry(),
               QRect(QGuiApplication::primaryScreen()->geometry().center(), QSize(0, 0)));
-    EXPECT_EQ(window->windowTitle(), "Vandolin 1.1d");
-    EXPECT_EQ(ui::ApplicationTitle(), "Vandolin 1.1d");
+    EXPECT_EQ(window->windowTitle(), test_support::ApplicationTitle());
+    EXPECT_EQ(ui::ApplicationTitle(), test_support::ApplicationTitle());
 
     ui::SetApplicationTitle("Renamed");
     EXPECT_EQ(window->windowTitle(), "Renamed");
-    ui::SetApplicationTitle("Vandolin 1.1d");
-    EXPECT_EQ(window->windowTitle(), "Vandolin 1.1d");
+    ui::SetApplicationTitle(test_support::ApplicationTitle());
+    EXPECT_EQ(window->windowTitle(), test_support::ApplicationTitle());
 }
 
 TEST(AppMessageBox, ALongEntryWrapsWithinTheBoxAndNothingIsCut) {
@@ -154,5 +156,5 @@ TEST(AppMessageBox, ALongEntryWrapsWithinTheBoxAndNothingIsCut) {
         EXPECT_GT(rightmostInk, shot.width() * 3 / 4) << "lines are filled before they break";
         box->close();
     });
-    AppMessageBox(message, "Vandolin 1.1d", MB_OK | MB_ICONERROR);
+    AppMessageBox(message, test_support::ApplicationTitle(), MB_OK | MB_ICONERROR);
 }

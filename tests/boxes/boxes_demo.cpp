@@ -1,5 +1,6 @@
 // Shows one box over a plain green table window, for looking at the boxes on a real display:
 //   boxes_demo prompt|about|farewell|gameover|winner|error
+#include "tests/support/application_title.h"
 #include "ui/boxes/boxes.h"
 
 #include "engine/errors.h"
@@ -13,7 +14,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    ui::SetApplicationTitle(QStringLiteral("Vandolin 1.1d"));
+    ui::SetApplicationTitle(test_support::ApplicationTitle());
     const QString which = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
 
     QWidget table;

@@ -1,4 +1,5 @@
 #include "modal_driver.h"
+#include "tests/support/application_title.h"
 
 #include "ui/boxes/error_report.h"
 
@@ -80,7 +81,7 @@ TEST(ErrorReport, UnreadableBetShowsTheEntryWithTheTitleAndStopIcon) {
     for (const auto& c : cases) {
         const ShownBox shown = boxShownBy([&] { ReportError(conversionErrorFor(c.entry)); });
         EXPECT_EQ(shown.text, c.text);
-        EXPECT_EQ(shown.title, "Vandolin 1.1d");
+        EXPECT_EQ(shown.title, test_support::ApplicationTitle());
         EXPECT_EQ(shown.icon, QMessageBox::Critical);
         EXPECT_EQ(shown.buttons, 1);
     }

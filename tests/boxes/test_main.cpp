@@ -1,4 +1,5 @@
 #include "platform/style/classic_style.h"
+#include "tests/support/application_title.h"
 #include "ui/boxes/application_window.h"
 
 #include <QApplication>
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
     previousHandler = qInstallMessageHandler(quietMessages);
     QApplication app(argc, argv);
     platform::ClassicStyle::Install();
-    ui::SetApplicationTitle(QStringLiteral("Vandolin 1.1d"));
+    ui::SetApplicationTitle(test_support::ApplicationTitle());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

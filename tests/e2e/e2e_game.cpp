@@ -6,6 +6,7 @@
 // Usage: e2e_game PATH_TO_VANDOLIN [SCREENSHOT.png] [--openbox] [--trainer]
 // Exits 0 on success, 1 on a failed check, 77 (skipped) when the X tools are missing.
 #include "e2e_check.h"
+#include "tests/support/application_title.h"
 #include "x_session.h"
 
 #include "engine/hand_evaluator.h"
@@ -149,8 +150,8 @@ int main(int argc, char** argv) {
     }
 
     // The task bar's name of the window is the application title.
-    const auto window = x.WaitForWindow(QStringLiteral("Vandolin 1.1d"), 15000);
-    check(window.has_value(), "a window named \"Vandolin 1.1d\" appears");
+    const auto window = x.WaitForWindow(test_support::ApplicationTitle(), 15000);
+    check(window.has_value(), "a window named after the application title appears");
     if (!window) {
         player.kill();
         player.waitForFinished();

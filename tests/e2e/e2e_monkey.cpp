@@ -21,6 +21,7 @@
 // standard error (Qt's logging categories, say). Exits 0 when every check held, 1 on a
 // failure (with the seed, the events that led to it and, with gdb installed, the stacks of a
 // game still running), 77 (skipped) without the X tools.
+#include "tests/support/application_title.h"
 #include "x_input.h"
 #include "x_probe.h"
 #include "x_session.h"
@@ -47,7 +48,6 @@
 
 namespace {
 
-constexpr char kTitle[] = "Vandolin 1.1d";
 constexpr char kBetPrompt[] = "Change your bet";
 constexpr QSize kOuter(442, 353);
 constexpr QPoint kClientOrigin(4, 42);
@@ -227,7 +227,8 @@ bool Monkey::Start() {
     // until then its table could be taken for the new one's.
     const auto tableShown = [this]() -> std::optional<e2e::XProbe::Window> {
         for (const auto& w : probe_.ShownWindows())
-            if (!w.overrideRedirect && w.name == QLatin1String(kTitle) && w.rect.size() == kOuter)
+            if (!w.overrideRedirect && w.name == test_support::ApplicationTitle() &&
+                w.rect.size() == kOuter)
                 return w;
         return std::nullopt;
     };

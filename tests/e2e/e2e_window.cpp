@@ -4,6 +4,7 @@
 // Usage: e2e_window PATH_TO_VANDOLIN --bare|--openbox
 // Exits 0 on success, 1 on a failed check, 77 (skipped) when the tools are missing.
 #include "e2e_check.h"
+#include "tests/support/application_title.h"
 #include "x_session.h"
 
 #include <QCoreApplication>
@@ -307,7 +308,7 @@ int main(int argc, char** argv) {
         std::printf("FAIL cannot start %s\n", qPrintable(args[1]));
         return 1;
     }
-    const auto window = x.WaitForWindow(QStringLiteral("Vandolin 1.1d"), 15000);
+    const auto window = x.WaitForWindow(test_support::ApplicationTitle(), 15000);
     check(window.has_value(), "the table appears");
     if (!window) {
         player.kill();

@@ -1,4 +1,5 @@
 // The guide window as laid out: window properties, controls, texts, pictures.
+#include "resources/version.h"
 #include "ui/guide/help_form.h"
 
 #include <QFontMetrics>
@@ -175,7 +176,7 @@ TEST(HelpFormLayout, VersionPageHasTwentyFourLinesInItsShape) {
     ASSERT_EQ(text.size(), 24);
     EXPECT_EQ(text[0], "VANDOLIN          ");
     EXPECT_EQ(text[1], "-------------------                     ");
-    EXPECT_EQ(text[2], "Version 1.1d");
+    EXPECT_EQ(text[2], QStringLiteral("Version ") + QLatin1String(resources::kVersion));
     EXPECT_EQ(text[3], "");
     EXPECT_FALSE(text[4].trimmed().isEmpty());
     EXPECT_FALSE(text[5].trimmed().isEmpty());

@@ -1,4 +1,5 @@
 // The start-up helpers: the display check and the task bar title.
+#include "tests/support/application_title.h"
 #include "ui/app/command_line.h"
 #include "ui/app/display_check.h"
 #include "ui/app/task_bar_title.h"
@@ -85,16 +86,16 @@ TEST(DisplayStartGuard, AnUnreachableDisplayEndsWithTheGamesMessage) {
 TEST(TaskBarTitle, PlatformTitleDiffersFromTheDrawnCaption) {
     auto* window = new QWidget;
     window->setWindowTitle(QStringLiteral("Vandolin"));
-    new ui::TaskBarTitle(*window, QStringLiteral("Vandolin 1.1d"));
+    new ui::TaskBarTitle(*window, test_support::ApplicationTitle());
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Vandolin"));
-    EXPECT_EQ(window->windowHandle()->title(), QStringLiteral("Vandolin 1.1d"));
+    EXPECT_EQ(window->windowHandle()->title(), test_support::ApplicationTitle());
 
     // A later caption change leaves the task bar's name alone.
     window->setWindowTitle(QStringLiteral("Vandolin - again"));
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return window->windowHandle()->title() == QStringLiteral("Vandolin 1.1d"); }));
+        [&] { return window->windowHandle()->title() == test_support::ApplicationTitle(); }));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Vandolin - again"));
 
     // Closing takes the platform window away; keeping the title must not make a new one,
@@ -121,7 +122,7 @@ TEST(CommandLine, OurOptions) {
     EXPECT_FALSE(parse({}).trainer);
     EXPECT_TRUE(parse({"--trainer"}).trainer);
     EXPECT_EQ(parse({"--trainer"}).action, Action::Play);
-    EXPECT_EQ(parse({"--version"}).text, "vandolin 1.1d\n");
+    EXPECT_EQ(parse({"--version"}).text, std::string("vandolin ") + resources::kVersion + "\n");
     // Help wins over whatever follows it, as it does for most programs.
     const ui::CommandLine help = parse({"--trainer", "--help", "--bogus"});
     EXPECT_EQ(help.action, Action::Help);

@@ -1,5 +1,6 @@
 // Menus, shortcuts, the pop-up menu, the status line, the fixed size and the boxes the
 // table's commands open.
+#include "tests/support/application_title.h"
 #include "window_driver.h"
 
 #include "ui/boxes/boxes.h"
@@ -178,7 +179,7 @@ TEST_F(CommandsTest, AboutShowsTheCreditNotice) {
 }
 
 TEST_F(CommandsTest, BetPromptAndItsFailures) {
-    ui::SetApplicationTitle(QStringLiteral("Vandolin 1.1d"));
+    ui::SetApplicationTitle(test_support::ApplicationTitle());
     {
         ModalAnswerer answerer(TypeAndConfirm(QStringLiteral("7")));
         w().Puntata1->trigger();
@@ -204,7 +205,7 @@ TEST_F(CommandsTest, BetPromptAndItsFailures) {
         });
         w().Puntata1->trigger();
         ASSERT_EQ(answerer.seen().size(), 2);
-        EXPECT_EQ(answerer.seen()[1].title, QStringLiteral("Vandolin 1.1d"));
+        EXPECT_EQ(answerer.seen()[1].title, test_support::ApplicationTitle());
         EXPECT_EQ(answerer.seen()[1].text, QStringLiteral("'abc' is not a valid integer value."));
     }
     EXPECT_EQ(w().BetBar->text(), QStringLiteral("$7"));

@@ -2,6 +2,7 @@
 #include "odds/cli/odds_command.h"
 #include "odds/cli/progress_meter.h"
 #include "odds/cli/usage_error.h"
+#include "resources/version.h"
 
 #include <gtest/gtest.h>
 
@@ -120,6 +121,18 @@ TEST(OddsCommand, HelpExplainsBothCommands) {
     EXPECT_EQ(r.out, odds::cli::helpText());
     for (const char* word : {"hold", "return", "--table", "--net", "--gross", "9/6", "game"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
+}
+
+TEST(OddsCommand, VersionAnswersAloneWhereverItStands) {
+    const std::string expected = std::string("vandolin-odds ") + resources::kVersion + "\n";
+    // Standing after a command, it still answers without computing anything.
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--version"}, {"return", "--version"}, {"hold", "--version"}}) {
+        const Outcome r = run(args);
+        EXPECT_EQ(r.status, ExitStatus::Success);
+        EXPECT_EQ(r.out, expected);
+        EXPECT_TRUE(r.err.empty()) << r.err;
+    }
 }
 
 TEST(OddsCommand, HoldListsAllHoldsBestFirst) {

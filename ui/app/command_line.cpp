@@ -1,5 +1,7 @@
 #include "ui/app/command_line.h"
 
+#include "resources/version.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -42,7 +44,7 @@ std::string UsageText() {
 }
 
 std::string VersionText() {
-    return "vandolin 1.1d\n";
+    return std::string("vandolin ") + resources::kVersion + "\n";
 }
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {

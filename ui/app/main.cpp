@@ -1,6 +1,7 @@
 // The game's entry: names the application, creates the table and then the guide, and runs
 // the message loop until the table is closed.
 #include "platform/style/classic_style.h"
+#include "resources/version.h"
 #include "ui/app/command_line.h"
 #include "ui/app/display_check.h"
 #include "ui/app/start_up_warm_up.h"
@@ -67,7 +68,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vandolin.Vandolin"));
     // The title the task bar shows. It is not made the display name: on X11 Qt would append
     // that to every window title, and the game's boxes are captioned "Vandolin" alone.
-    const QString title = QStringLiteral("Vandolin 1.1d");
+    const QString title = QStringLiteral("Vandolin ") + QLatin1String(resources::kVersion);
     ui::SetApplicationTitle(title);
     QApplication::setWindowIcon(ui::MainIcon());
 
