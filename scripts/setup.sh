@@ -2,7 +2,7 @@
 # One entry point for a fresh Debian 12 machine:
 #   scripts/setup.sh play   installs what is missing, builds and starts the game
 #   scripts/setup.sh test   installs what is missing, builds with sanitizers and runs every test
-#   scripts/setup.sh package  builds the Debian package from a release build and checks it
+#   scripts/setup.sh package  builds the Debian packages (debian/) twice and checks them
 #   scripts/setup.sh deps   only installs what is missing
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,8 +16,12 @@ PACKAGES=(
     xvfb xauth xdotool imagemagick x11-utils openbox libxcb1-dev libxcb-xtest0-dev dbus-daemon
     desktop-file-utils appstream groff-base
 )
-# Only `package` needs these: dpkg-shlibdeps works out the package's dependencies.
-PACKAGE_TOOLS=(dpkg-dev lintian file)
+# Only `package` needs these, beside the build dependencies debian/control names:
+# the package build itself, and the checks of its result (hardening-check is in devscripts).
+PACKAGE_TOOLS=(
+    dpkg-dev debhelper
+    lintian devscripts file
+)
 
 install_missing() {
     local missing=()
@@ -25,11 +29,37 @@ install_missing() {
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    apt_get update
+    apt_get install -y "${missing[@]}"
+}
+
+# apt-get that waits (up to ten minutes) while another program holds the package manager's
+# lock, as a desktop's background update does, instead of giving up at once.
+apt_get() {
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 "$@"
+}
+
+# Builds the binary packages from a copy of the tree (what git tracks or would track) in
+# build/package/NAME, so dpkg-buildpackage writes its results there and not beside the clone.
+# dpkg-buildpackage sets SOURCE_DATE_EPOCH from debian/changelog.
+build_debs() {
+    local out=build/package/$1
+    shift
+    local version
+    version=$(dpkg-parsechangelog -S Version)
+    rm -rf "$out"
+    mkdir -p "$out/vandolin-${version%-*}"
+    git ls-files -z --cached --others --exclude-standard |
+        while IFS= read -r -d '' file; do
+            if [ -e "$file" ]; then printf '%s\0' "$file"; fi
+        done | xargs -0 cp --parents -t "$out/vandolin-${version%-*}"
+    # debhelper gives the build a home of its own; the compiler cache stays the usual one.
+    local cache=()
+    command -v ccache >/dev/null && cache=("CCACHE_DIR=$(ccache -k cache_dir)")
+    (cd "$out/vandolin-${version%-*}" && env "${cache[@]}" "$@" dpkg-buildpackage -us -uc -b)
 }
 
 jobs=$(nproc)
@@ -59,12 +89,12 @@ test)
     ;;
 package)
     install_missing "${PACKAGE_TOOLS[@]}"
-    cmake --preset package >/dev/null
-    cmake --build --preset package -j "$jobs" --target vandolin vandolin-odds \
-        vandolin_desktop_icons vandolin_manual_pages vandolin_changelog
-    rm -f build/package/vandolin_*.deb
-    (cd build/package && cpack -G DEB)
-    packaging/check-package.sh build/package/vandolin_*.deb
+    apt_get build-dep -y ./
+    # Two builds of the same tree must give the same bytes. The second compiles everything
+    # afresh (no compiler cache) and skips the tests, which build nothing that is shipped.
+    build_debs first
+    build_debs second CCACHE_DISABLE=1 DEB_BUILD_OPTIONS=nocheck
+    packaging/check-package.sh build/package/first build/package/second
     ;;
 *)
     echo "usage: scripts/setup.sh play|test|package|deps" >&2

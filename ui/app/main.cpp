@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     // QT_STYLE_OVERRIDE or -style chose.
     platform::ClassicStyle::Install();
     QApplication::setApplicationName(QStringLiteral("vandolin"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.vandolin.Vandolin"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vandolin.vandolin"));
     // The title the task bar shows. It is not made the display name: on X11 Qt would append
     // that to every window title, and the game's boxes are captioned "Vandolin" alone.
     const QString title = QStringLiteral("Vandolin ") + QLatin1String(resources::kVersion);
