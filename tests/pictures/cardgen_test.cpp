@@ -14,7 +14,6 @@
 #include "tools/cardgen/icon_encoder.h"
 #include "tools/cardgen/picture_set.h"
 #include "tools/cardgen/png_encoder.h"
-#include "tools/cardgen/theme_icon.h"
 
 namespace {
 
@@ -112,35 +111,7 @@ TEST(CardGen, PngDecodesToTheSamePixels) {
     EXPECT_THROW(cardgen::EncodePng(img), std::invalid_argument);
 }
 
-TEST(CardGen, ThemeIconsAreSharpWholeEnlargementsOfTheIconArt) {
-    const cardgen::Canvas large = cardgen::PaintLargeIcon();
-    const cardgen::Canvas small = cardgen::PaintSmallIcon();
-    for (int size : cardgen::ThemeIconSizes()) {
-        const std::vector<std::uint8_t> png =
-            cardgen::EncodePng(cardgen::ToIndexedImage(cardgen::PaintThemeIcon(size)));
-        const QImage icon = QImage::fromData(QByteArray(reinterpret_cast<const char*>(png.data()),
-                                                        static_cast<qsizetype>(png.size())),
-                                             "png")
-                                .convertToFormat(QImage::Format_ARGB32);
-        ASSERT_EQ(icon.size(), QSize(size, size));
-        const cardgen::Canvas& art = size % large.Width() == 0 ? large : small;
-        const int factor = size / art.Width();
-        for (int y = 0; y < size; ++y) {
-            for (int x = 0; x < size; ++x) {
-                const cardgen::Colour c = art.At(x / factor, y / factor);
-                const QRgb pixel = icon.pixel(x, y);
-                if (c == cardgen::Colour::Transparent) {
-                    ASSERT_EQ(qAlpha(pixel), 0) << size << ": " << x << "," << y;
-                } else {
-                    const cardgen::Rgb& rgb = cardgen::kPalette[cardgen::Index(c)];
-                    ASSERT_EQ(pixel, qRgba(rgb.r, rgb.g, rgb.b, 255))
-                        << size << ": " << x << "," << y;
-                }
-            }
-        }
-    }
-    // A size no whole factor reaches would have to be smoothed.
-    EXPECT_THROW(cardgen::PaintThemeIcon(40), std::invalid_argument);
+TEST(CardGen, PngRefusesMoreOpacitiesThanColours) {
     cardgen::IndexedImage tooManyOpacities{1, 1, {{0, 0, 0}}, {0}, {255, 0}};
     EXPECT_THROW(cardgen::EncodePng(tooManyOpacities), std::invalid_argument);
 }

@@ -1,7 +1,6 @@
 // Draws every picture, cursor and icon the game embeds, into one folder:
 //   vandolin-cardgen OUTPUT_DIR
 //   vandolin-cardgen --contact-sheet FILE.png
-//   vandolin-cardgen --theme-icons OUTPUT_DIR     (vandolin-<size>.png for the larger sizes)
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -16,7 +15,6 @@
 #include "tools/cardgen/icon_encoder.h"
 #include "tools/cardgen/picture_set.h"
 #include "tools/cardgen/png_encoder.h"
-#include "tools/cardgen/theme_icon.h"
 
 namespace fs = std::filesystem;
 
@@ -52,18 +50,9 @@ void WriteAll(const fs::path& dir) {
               cardgen::EncodeIcon({cardgen::PaintLargeIcon(), cardgen::PaintSmallIcon()}));
 }
 
-void WriteThemeIcons(const fs::path& dir) {
-    fs::create_directories(dir);
-    for (int size : cardgen::ThemeIconSizes()) {
-        WriteFile(dir / ("vandolin-" + std::to_string(size) + ".png"),
-                  cardgen::EncodePng(cardgen::ToIndexedImage(cardgen::PaintThemeIcon(size))));
-    }
-}
-
 int Usage() {
     std::fprintf(stderr, "usage: vandolin-cardgen OUTPUT_DIR\n"
-                         "       vandolin-cardgen --contact-sheet FILE.png\n"
-                         "       vandolin-cardgen --theme-icons OUTPUT_DIR\n");
+                         "       vandolin-cardgen --contact-sheet FILE.png\n");
     return 2;
 }
 
@@ -74,10 +63,6 @@ int main(int argc, char** argv) {
     try {
         if (args.size() == 2 && args[0] == "--contact-sheet") {
             WriteFile(args[1], cardgen::EncodePng(cardgen::BuildContactSheet()));
-            return 0;
-        }
-        if (args.size() == 2 && args[0] == "--theme-icons") {
-            WriteThemeIcons(args[1]);
             return 0;
         }
         if (args.size() == 1 && !args[0].starts_with("-")) {

@@ -1,21 +1,17 @@
 #pragma once
 
+#include <QImage>
+
 #include <vector>
 
-#include "tools/cardgen/canvas.h"
-#include "tools/cardgen/png_encoder.h"
+namespace icons {
 
-namespace cardgen {
-
-// The sizes a desktop icon theme is given beyond the icon's own 16 and 32 pixels.
+// The sizes the desktop icon theme is given.
 const std::vector<int>& ThemeIconSizes();
 
-// The application icon at `size` pixels, drawn from the icon's own art enlarged by a whole
-// factor, so every art pixel stays a sharp square: the 32-pixel art where it divides the
-// size, else the 16-pixel one. Throws std::invalid_argument for a size neither divides.
-Canvas PaintThemeIcon(int size);
+// The application icon drawn for `size` pixels: a king standing behind a stack of cards with
+// a blue chequered back marked with two red signs. One design at every size; small sizes keep
+// its shapes on whole pixels and leave out what would blur, large ones add the detail.
+QImage PaintThemeIcon(int size);
 
-// `picture` as a palette PNG image, see-through pixels kept see-through.
-IndexedImage ToIndexedImage(const Canvas& picture);
-
-} // namespace cardgen
+} // namespace icons
