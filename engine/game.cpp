@@ -1,8 +1,8 @@
 #include "game.h"
 
 #include "hand_evaluator.h"
-#include "pay_table.h"
 #include "parse_integer.h"
+#include "pay_table.h"
 #include "random_below.h"
 
 #include <utility>

@@ -8,13 +8,11 @@ namespace engine {
 
 namespace {
 
-[[noreturn]] void fail(std::string_view text)
-{
+[[noreturn]] void fail(std::string_view text) {
     throw EConvertError("'" + std::string(text) + "' is not a valid integer value");
 }
 
-int hexDigit(char c)
-{
+int hexDigit(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'A' && c <= 'F')
@@ -26,8 +24,7 @@ int hexDigit(char c)
 
 } // namespace
 
-std::int32_t ParseInteger(std::string_view text)
-{
+std::int32_t ParseInteger(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;

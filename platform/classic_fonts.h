@@ -13,14 +13,12 @@ enum class ClassicFace {
     MsSansSerif, // the dialog and control font
 };
 
-inline QString classicFamily(ClassicFace)
-{
+inline QString classicFamily(ClassicFace) {
     return QStringLiteral("Liberation Sans");
 }
 
 // pixelHeight is the character height in pixels, as the layouts give it.
-inline QFont classicFont(ClassicFace face, int pixelHeight, bool bold = false)
-{
+inline QFont classicFont(ClassicFace face, int pixelHeight, bool bold = false) {
     QFont font(classicFamily(face));
     font.setPixelSize(pixelHeight);
     font.setBold(bold);

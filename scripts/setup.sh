@@ -15,6 +15,7 @@ PACKAGES=(
     fonts-dejavu-core fonts-liberation2
     xvfb xauth xdotool imagemagick x11-utils openbox libxcb1-dev libxcb-xtest0-dev dbus-daemon
     desktop-file-utils appstream groff-base
+    clang-format
 )
 # Only `package` needs these, beside the build dependencies debian/control names:
 # the package build itself, and the checks of its result (hardening-check is in devscripts).
