@@ -60,7 +60,9 @@ build_debs() {
     # debhelper gives the build a home of its own; the compiler cache stays the usual one.
     local cache=()
     command -v ccache >/dev/null && cache=("CCACHE_DIR=$(ccache -k cache_dir)")
-    (cd "$out/vandolin-${version%-*}" && env "${cache[@]}" "$@" dpkg-buildpackage -us -uc -b -J"$jobs")
+    # The log is kept: the package check reads the compile lines from it.
+    (cd "$out/vandolin-${version%-*}" &&
+        env "${cache[@]}" "$@" dpkg-buildpackage -us -uc -b -J"$jobs") 2>&1 | tee "$out/build.log"
 }
 
 jobs=$(nproc)
