@@ -1,6 +1,7 @@
 #include "odds/cli/odds_command.h"
 
 #include "odds/cli/command_line.h"
+#include "odds/cli/game_reports.h"
 #include "odds/cli/progress_meter.h"
 #include "odds/cli/reports.h"
 #include "odds/cli/usage_error.h"
@@ -76,7 +77,19 @@ ExitStatus runOddsCommand(const std::vector<std::string>& args, std::ostream& ou
             errno = 0;
             out << helpText();
             break;
+        case Action::Games:
+            errno = 0;
+            printGames(out);
+            break;
+        case Action::Chart:
+            throw UsageError("chart is not built yet");
         case Action::Hold: {
+            if (line.game) {
+                const GameHandAnalysis analysis = analyseGameHand(line.hand, *line.game);
+                errno = 0;
+                printGameHoldReport(out, analysis, *line.game);
+                break;
+            }
             const HandAnalysis analysis = analyseHand(line.hand, line.table);
             errno = 0;
             printHoldReport(out, analysis, line.table);
@@ -84,6 +97,14 @@ ExitStatus runOddsCommand(const std::vector<std::string>& args, std::ostream& ou
         }
         case Action::Return: {
             ProgressMeter meter(err, "Playing every deal");
+            if (line.game) {
+                const GameReturnReport report = computeGameReturn(
+                    *line.game, [&](double share) { meter.update(share); }, workerCount());
+                meter.finish();
+                errno = 0;
+                printGameReturnReport(out, report, *line.game);
+                break;
+            }
             const ReturnReport report = computeReturn(
                 line.table, [&](double share) { meter.update(share); }, workerCount());
             meter.finish();
