@@ -35,17 +35,18 @@ constexpr Field kHeld{14, 3};
 // Draws (kDeuces and kHeld shared).
 constexpr Field kSuited{17, 1};
 constexpr Field kRoyal{18, 1};
-constexpr Field kFlushWays{19, 2};
-constexpr Field kStraightWays{21, 3};
-constexpr Field kHighs{24, 3};
-constexpr Field kNamed{27, 5}; // bit i: rank 10, J, Q, K, A; for one card its rank + 1
+constexpr Field kFlushWays{19, 4};
+constexpr Field kStraightWays{23, 4};
+constexpr Field kHighs{27, 3};
+constexpr Field kAceLow{35, 1}; // deuces wild only
+constexpr Field kNamed{30, 5}; // bit i: rank 10, J, Q, K, A; for one card its rank + 1
 
 constexpr HoldPattern put(Field f, unsigned value) {
-    return (value & ((1u << f.bits) - 1)) << f.shift;
+    return HoldPattern{value & ((1u << f.bits) - 1)} << f.shift;
 }
 
 constexpr unsigned get(HoldPattern p, Field f) {
-    return (p >> f.shift) & ((1u << f.bits) - 1);
+    return static_cast<unsigned>(p >> f.shift) & ((1u << f.bits) - 1);
 }
 
 // Ranks with the ace above the king: 1 (deuce) .. 13 (ace); 0 for a wild deuce.
@@ -65,6 +66,16 @@ int waysToRun(unsigned ranks) {
         if ((ranks & ~window) == 0)
             ++ways;
     }
+    return ways;
+}
+
+// With deuces wild the runs are told apart by how many natural ranks would still fit one:
+// a 2 is no natural card, so the run ace to 5 counts for less than the count of runs says.
+int ranksToRun(unsigned ranks) {
+    int ways = 0;
+    for (int rank = 0; rank < kRanksPerSuit; ++rank)
+        if (rank != kDeuce && !(ranks & (1u << rank)) && waysToRun(ranks | (1u << rank)) > 0)
+            ++ways;
     return ways;
 }
 
@@ -165,6 +176,8 @@ Words drawWords(const HandScheme& scheme, HoldPattern p) {
     if (naturals == 0)
         return {std::string(kCount[deuces]) + (deuces == 1 ? " deuce" : " deuces") + " alone", "",
                 "", false};
+    if (held == 1 && named == 0)
+        return {"one card alone", "", "", false};
     if (held == 1)
         return {"", std::string(named - 1 == kAce ? "an " : "a ") + kRankWord[named - 1], " alone",
                 false};
@@ -179,23 +192,30 @@ Words drawWords(const HandScheme& scheme, HoldPattern p) {
                          : counted(count + " to a royal flush");
     const unsigned flushWays = get(p, kFlushWays);
     const unsigned straightWays = get(p, kStraightWays);
-    if (suited && flushWays > 0) {
+    const bool aceLow = scheme.deucesWild && get(p, kAceLow) != 0;
+    const auto ways = [&](unsigned n) {
+        const std::string low = aceLow ? "ace to 5" : "";
+        if (n == 0)
+            return " (" + low + ")";
+        return " (" + std::to_string(n) + (n == 1 ? " way" : " ways") +
+               (aceLow ? " and " + low : "") + ")";
+    };
+    if (suited && (flushWays > 0 || aceLow)) {
         std::string text = count + " to a straight flush";
-        if (held == 4 && deuces == 0)
+        if (held == 4 && deuces == 0 && !aceLow)
             text += flushWays >= 2 ? ", open" : ", inside";
         else
-            text += " (" + std::to_string(flushWays) + (flushWays == 1 ? " way)" : " ways)");
+            text += ways(flushWays);
         return counted(text);
     }
     if (suited)
         return counted(count + " to a flush");
-    if (straightWays > 0) {
+    if (straightWays > 0 || aceLow) {
         std::string text = count + " to ";
-        if (held == 4 && deuces == 0)
+        if (held == 4 && deuces == 0 && !aceLow)
             text += straightWays >= 2 ? "an outside straight" : "an inside straight";
         else
-            text += "a straight (" + std::to_string(straightWays) +
-                    (straightWays == 1 ? " way)" : " ways)");
+            text += "a straight" + ways(straightWays);
         return counted(text);
     }
     return counted(count + " cards of different suits, no straight");
@@ -294,19 +314,24 @@ HoldPattern holdPattern(const HandScheme& scheme, const HandIndices& cards, unsi
     const bool suited = naturals >= 2 && std::popcount(suits) == 1;
     const bool royalRanks = (ranks & ~0b1111000000001u) == 0;
     const bool royal = naturals >= 1 && royalRanks && (suited || (naturals == 1 && deuces > 0));
-    int straightWays = std::min(waysToRun(ranks), 7);
+    int straightWays = scheme.deucesWild ? ranksToRun(ranks) : waysToRun(ranks);
+    // Charts name the ranks of short draws to high cards or a royal.
+    bool nameRanks = false;
     unsigned named = 0;
     if (!scheme.deucesWild) {
         const bool allHigh = highs == naturals;
-        if (held == 1) {
+        if (held == 1)
             named = static_cast<unsigned>(std::countr_zero(ranks)) + 1;
-        } else if ((held == 2 && royalRanks) || (held == 3 && !suited && allHigh) ||
-                   (held == 3 && royal)) {
-            for (int rank = kTen; rank <= kRanksPerSuit; ++rank)
-                if (ranks & (1u << (rank % kRanksPerSuit)))
-                    named |= 1u << (rank - kTen);
-        }
+        else
+            nameRanks = (held == 2 && royalRanks) || (held == 3 && !suited && allHigh) ||
+                        (held == 3 && royal);
+    } else {
+        nameRanks = royal && naturals >= 2 && naturals <= 3;
     }
+    if (nameRanks)
+        for (int rank = kTen; rank <= kRanksPerSuit; ++rank)
+            if (ranks & (1u << (rank % kRanksPerSuit)))
+                named |= 1u << (rank - kTen);
     if (named != 0 || royal) {
         // The ranks (or a royal) say all there is about the runs; four to a royal is one line.
         straightWays = 0;
@@ -316,9 +341,11 @@ HoldPattern holdPattern(const HandScheme& scheme, const HandIndices& cards, unsi
     return put(kKind, Draw) | put(kHeld, static_cast<unsigned>(held)) |
            put(kDeuces, static_cast<unsigned>(deuces)) | put(kSuited, suited ? 1 : 0) |
            put(kRoyal, royal ? 1 : 0) |
-           put(kFlushWays, suited ? static_cast<unsigned>(std::min(straightWays, 3)) : 0) |
+           put(kFlushWays, suited ? static_cast<unsigned>(straightWays) : 0) |
            put(kStraightWays, static_cast<unsigned>(straightWays)) |
-           put(kHighs, scheme.deucesWild ? 0 : static_cast<unsigned>(highs)) | put(kNamed, named);
+           put(kAceLow, scheme.deucesWild && (ranks & ~0b11111u) == 0 && !royal ? 1 : 0) |
+           put(kHighs, scheme.deucesWild ? 0 : static_cast<unsigned>(highs)) |
+           put(kNamed, named);
 }
 
 std::uint32_t holdRankScore(const HandScheme& scheme, const HandIndices& cards, unsigned mask) {

@@ -12,7 +12,7 @@ namespace odds {
 // A hold as a strategy chart names it ("four to a royal flush", "a low pair", "suited QJ"):
 // what the kept cards are made of in the terms the game's pays care about, never which
 // suits they are. Holds of different deals with one pattern are played alike by a chart.
-using HoldPattern = std::uint32_t;
+using HoldPattern = std::uint64_t;
 
 // The pattern of keeping the slots in `mask` of five card indices 0..51 (in any order).
 HoldPattern holdPattern(const HandScheme& scheme, const HandIndices& cards, unsigned mask);
