@@ -39,7 +39,7 @@ constexpr Field kFlushWays{19, 4};
 constexpr Field kStraightWays{23, 4};
 constexpr Field kHighs{27, 3};
 constexpr Field kAceLow{35, 1}; // deuces wild only
-constexpr Field kNamed{30, 5}; // bit i: rank 10, J, Q, K, A; for one card its rank + 1
+constexpr Field kNamed{30, 5};  // bit i: rank 10, J, Q, K, A; for one card its rank + 1
 
 constexpr HoldPattern put(Field f, unsigned value) {
     return HoldPattern{value & ((1u << f.bits) - 1)} << f.shift;
@@ -344,8 +344,7 @@ HoldPattern holdPattern(const HandScheme& scheme, const HandIndices& cards, unsi
            put(kFlushWays, suited ? static_cast<unsigned>(straightWays) : 0) |
            put(kStraightWays, static_cast<unsigned>(straightWays)) |
            put(kAceLow, scheme.deucesWild && (ranks & ~0b11111u) == 0 && !royal ? 1 : 0) |
-           put(kHighs, scheme.deucesWild ? 0 : static_cast<unsigned>(highs)) |
-           put(kNamed, named);
+           put(kHighs, scheme.deucesWild ? 0 : static_cast<unsigned>(highs)) | put(kNamed, named);
 }
 
 std::uint32_t holdRankScore(const HandScheme& scheme, const HandIndices& cards, unsigned mask) {

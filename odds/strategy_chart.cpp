@@ -109,6 +109,7 @@ ChartAccuracy StrategyChart::replay(int mistakes, const Progress& progress) cons
     std::vector<std::uint64_t> lineDeals(lines_.size(), 0);
     std::vector<ChartMistake> costliest;
     std::vector<std::int64_t> costliestLoss;
+    std::vector<HoldPattern> costliestPattern;
     for (std::size_t d = 0; d < deals.size(); ++d) {
         if (progress && d % 8192 == 0)
             progress(static_cast<double>(d) / static_cast<double>(deals.size()));
@@ -130,8 +131,24 @@ ChartAccuracy StrategyChart::replay(int mistakes, const Progress& progress) cons
         worse += weight;
         if (mistakes <= 0)
             continue;
-        // Kept sorted, costliest first; a new one enters only when it beats the last.
+        // Kept sorted, costliest first; a new one enters only when it beats the last. One
+        // mistake per chart line and best pattern: the rest are the same lesson again.
         if (static_cast<int>(costliest.size()) == mistakes && loss <= costliestLoss.back())
+            continue;
+        const HoldPattern bestPattern = holdPattern(game_.scheme(), cards, best.mask);
+        bool known = false;
+        for (std::size_t k = 0; k < costliest.size() && !known; ++k) {
+            if (costliest[k].line != line || costliestPattern[k] != bestPattern)
+                continue;
+            known = true;
+            if (loss > costliestLoss[k]) {
+                costliest.erase(costliest.begin() + static_cast<std::ptrdiff_t>(k));
+                costliestLoss.erase(costliestLoss.begin() + static_cast<std::ptrdiff_t>(k));
+                costliestPattern.erase(costliestPattern.begin() + static_cast<std::ptrdiff_t>(k));
+                known = false;
+            }
+        }
+        if (known)
             continue;
         ChartMistake mistake;
         for (std::size_t slot = 0; slot < cards.size(); ++slot)
@@ -146,9 +163,12 @@ ChartAccuracy StrategyChart::replay(int mistakes, const Progress& progress) cons
             costliestLoss.begin());
         costliest.insert(costliest.begin() + static_cast<std::ptrdiff_t>(place), mistake);
         costliestLoss.insert(costliestLoss.begin() + static_cast<std::ptrdiff_t>(place), loss);
+        costliestPattern.insert(costliestPattern.begin() + static_cast<std::ptrdiff_t>(place),
+                                bestPattern);
         if (static_cast<int>(costliest.size()) > mistakes) {
             costliest.pop_back();
             costliestLoss.pop_back();
+            costliestPattern.pop_back();
         }
     }
     const Int128 outcomes = Int128{kFiveCardHands} * kDrawWeight;

@@ -55,14 +55,16 @@ struct ChartAccuracy {
 
 class StrategyChart {
 public:
-    static constexpr int kDefaultMaxLines = 45;
+    static constexpr int kDefaultMaxLines = 55;
+    static constexpr double kDefaultMinLineWorth = 2e-7;
 
     // A chart for the game from the exact value of every hold of every deal: patterns are
     // ordered to lose as little return as a local search finds, and lines that are worth
     // less than `minLineWorth` of return (or beyond `maxLines`) are dropped. The last line
     // is always "draw five new cards", so every deal gets a hold.
     static StrategyChart derive(const Game& game, int maxLines = kDefaultMaxLines,
-                                double minLineWorth = 2e-7, const Progress& progress = {});
+                                double minLineWorth = kDefaultMinLineWorth,
+                                const Progress& progress = {});
 
     // A chart with the patterns in the given order, neighbours of one family sharing a line;
     // "draw five new cards" is added at the end when missing.
@@ -77,7 +79,8 @@ public:
     // Throws std::invalid_argument unless the hand is five distinct cards 1..52.
     ChartAdvice advise(const Hand& hand) const;
 
-    // Plays the chart on every deal by suit class; `mistakes` costliest deals kept.
+    // Plays the chart on every deal by suit class; the `mistakes` costliest deals kept, one
+    // for each pair of chart line and pattern of the best hold.
     ChartAccuracy replay(int mistakes = 5, const Progress& progress = {}) const;
 
     // The line of a pattern, -1 when the chart has none.
