@@ -144,7 +144,7 @@ TEST(StrategyChart, AdviceFollowsTheCardsWhateverTheirSuitsAndOrder) {
     const odds::StrategyChart& chart = derived("jacks-9/6").chart;
     odds::test::DealSource deals(2209);
     std::mt19937 shuffle(2209);
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 2000; ++i) {
         const odds::Hand hand = deals.next();
         std::array<int, odds::kSuitCount> rename = {0, 1, 2, 3};
         std::shuffle(rename.begin(), rename.end(), shuffle);
