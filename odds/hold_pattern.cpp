@@ -49,7 +49,7 @@ constexpr unsigned get(HoldPattern p, Field f) {
     return static_cast<unsigned>(p >> f.shift) & ((1u << f.bits) - 1);
 }
 
-// Ranks with the ace above the king: 1 (deuce) .. 13 (ace); 0 for a wild deuce.
+// Ranks with the ace above the king: 1 (deuce) .. 13 (ace).
 int highRank(int rank) {
     return rank == kAce ? 13 : rank;
 }
@@ -131,6 +131,8 @@ Words groupWords(const HandScheme& scheme, HoldPattern p) {
     std::string text;
     if (pairs == 2 && deuces == 0) {
         text = category == Aces ? "two pair, one of them aces" : "two pair";
+    } else if (size == 2 && scheme.deucesWild) {
+        text = "a pair";
     } else if (size == 2) {
         if (scheme.quadsByRank)
             text = category == Aces        ? "a pair of aces"

@@ -78,12 +78,36 @@ unsigned StrategyChart::choose(const HandIndices& cards, ValueOf&& valueOf, int&
     return mask;
 }
 
-ChartAdvice StrategyChart::advise(const Hand& hand) const {
+namespace {
+
+HandIndices checkedIndices(const Hand& hand) {
     if (!isValidHand(hand))
         throw std::invalid_argument("a hand is five different cards");
     HandIndices cards{};
     for (std::size_t slot = 0; slot < hand.size(); ++slot)
         cards[slot] = indexOf(hand[slot]);
+    return cards;
+}
+
+unsigned checkedMask(unsigned mask) {
+    if (mask > kAllHeld)
+        throw std::invalid_argument("a hold is a mask of five slots");
+    return mask;
+}
+
+} // namespace
+
+int StrategyChart::lineOfHold(const Hand& hand, unsigned mask) const {
+    return lineOf(holdPattern(game_.scheme(), checkedIndices(hand), checkedMask(mask)));
+}
+
+std::string StrategyChart::holdWords(const Hand& hand, unsigned mask) const {
+    return patternText(game_.scheme(),
+                       holdPattern(game_.scheme(), checkedIndices(hand), checkedMask(mask)));
+}
+
+ChartAdvice StrategyChart::advise(const Hand& hand) const {
+    const HandIndices cards = checkedIndices(hand);
     std::optional<GameHandAnalysis> analysis;
     const auto valueOf = [&](unsigned mask) {
         if (!analysis)

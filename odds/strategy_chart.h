@@ -23,7 +23,7 @@ struct ChartLine {
 
 // What a chart says for one dealt hand.
 struct ChartAdvice {
-    int line = -1;     // index into StrategyChart::lines(); the player's "rule line + 1"
+    int line = -1;     // index into StrategyChart::lines(); players count from 1
     unsigned mask = 0; // the hold it names: bit i keeps slot i of the hand as given
 };
 
@@ -85,6 +85,11 @@ public:
 
     // The line of a pattern, -1 when the chart has none.
     int lineOf(HoldPattern pattern) const;
+
+    // For a hold a player chose: the line naming its pattern (-1 when the chart names none),
+    // and the pattern in players' words. Both throw like advise(); a mask is 0..31.
+    int lineOfHold(const Hand& hand, unsigned mask) const;
+    std::string holdWords(const Hand& hand, unsigned mask) const;
 
 private:
     // Where the chart names a pattern: its place among all named patterns, -1 for none.

@@ -136,6 +136,14 @@ TEST(StrategyChart, AdviceNamesALineAndTheHold) {
     EXPECT_EQ(lineText(deuces, advice), "Two deuces alone");
     EXPECT_EQ(advice.mask, 0b01010u);
     EXPECT_THROW(jacks.advise({1, 2, 3, 4, 4}), std::invalid_argument);
+
+    // A player's own hold in the chart's words: keeping the low pair of a hand that holds a
+    // four to a royal is a line further down.
+    const odds::Hand hand = handOf("TS JS QS KS TD");
+    EXPECT_EQ(jacks.holdWords(hand, 0b10001), "A low pair (2s to 10s)");
+    EXPECT_GT(jacks.lineOfHold(hand, 0b10001), jacks.advise(hand).line);
+    EXPECT_EQ(jacks.lineOfHold(hand, 0b01111), jacks.advise(hand).line);
+    EXPECT_THROW(jacks.lineOfHold(hand, 32), std::invalid_argument);
 }
 
 // Renaming suits and reordering the cards moves the held cards with them: advice is by suit
