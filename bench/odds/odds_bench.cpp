@@ -1,8 +1,12 @@
 #include "odds/card_text.h"
 #include "odds/deal_classes.h"
+#include "odds/game.h"
+#include "odds/game_player.h"
+#include "odds/game_tables.h"
 #include "odds/hand_table.h"
 #include "odds/hold_analysis.h"
 #include "odds/return_calculator.h"
+#include "odds/strategy_chart.h"
 #include "odds/subset_counts.h"
 
 #include <benchmark/benchmark.h>
@@ -82,5 +86,52 @@ void BM_ReturnWithTablesBuilt(benchmark::State& state) {
         benchmark::DoNotOptimize(calculator.compute(table, {}, static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_ReturnWithTablesBuilt)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+namespace {
+
+// A built-in game's return from nothing on one core: its tables built, then every deal
+// played. Argument: the game's place in builtInGames().
+void BM_GameReturnFromScratch(benchmark::State& state) {
+    const odds::Game& game = odds::builtInGames().at(static_cast<std::size_t>(state.range(0)));
+    state.SetLabel(game.name());
+    odds::dealClasses();
+    for (auto _ : state) {
+        const odds::GameTables tables(game.scheme());
+        odds::GamePlayer player(game, tables);
+        std::int64_t total = 0;
+        for (const odds::DealClass& deal : odds::dealClasses())
+            total += player.bestHold(deal.cards).scaledValue * deal.weight;
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(BM_GameReturnFromScratch)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+
+// A game's chart derived and replayed over every deal, one core, the game's tables built
+// beforehand as they are once per process.
+void BM_ChartDeriveAndReplay(benchmark::State& state) {
+    const odds::Game& game = odds::builtInGames().at(static_cast<std::size_t>(state.range(0)));
+    state.SetLabel(game.name());
+    odds::GameTables::of(game.scheme());
+    for (auto _ : state) {
+        const odds::StrategyChart chart = odds::StrategyChart::derive(game);
+        benchmark::DoNotOptimize(chart.replay());
+    }
+}
+BENCHMARK(BM_ChartDeriveAndReplay)->DenseRange(0, 5)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The trainer's question: which line and hold for one dealt hand.
+void BM_ChartAdvice(benchmark::State& state) {
+    const auto hands = sampleHands();
+    static const odds::StrategyChart chart =
+        odds::StrategyChart::derive(*odds::findGame("jacks-9/6"));
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(chart.advise(hands[next]));
+        next = (next + 1) % hands.size();
+    }
+}
+BENCHMARK(BM_ChartAdvice)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -177,3 +177,94 @@ TEST(ProgressMeter, StaysQuietForTheFirstSecond) {
     slow.finish();
     EXPECT_EQ(out.str(), "\rWorking: 25%\rWorking: 75%\rWorking: 100%\n");
 }
+
+TEST(CommandLine, ReadsGamesTheirPaysAndTheChartFormat) {
+    auto line = parseCommandLine({"return", "--game", "ddb-9/6"});
+    ASSERT_TRUE(line.game.has_value());
+    EXPECT_EQ(line.game->name(), "ddb-9/6");
+    EXPECT_EQ(line.game->classCount(), 14);
+
+    line = parseCommandLine({"hold", "--game=ddb-9/6", "--table",
+                             "0,1,1,3,4,5,8,50,80,160,160,400,50,800", "--gross", "AS", "AD", "AC",
+                             "AH", "2C"});
+    ASSERT_TRUE(line.game.has_value());
+    EXPECT_EQ(line.game->pays()[6], 8);
+    EXPECT_EQ(line.game->basis(), odds::PayBasis::Gross);
+
+    // Without --game, hold and return keep the ten-class reports; chart always has a game.
+    EXPECT_FALSE(parseCommandLine({"return", "--table", "9/6"}).game.has_value());
+    line = parseCommandLine({"chart", "--table", "9/6", "--format=markdown"});
+    EXPECT_EQ(line.action, Action::Chart);
+    ASSERT_TRUE(line.game.has_value());
+    EXPECT_EQ(line.game->pays(), (std::vector<std::int64_t>{0, 1, 2, 3, 4, 6, 9, 25, 50, 800}));
+    EXPECT_EQ(line.format, odds::cli::ChartFormat::Markdown);
+    EXPECT_EQ(parseCommandLine({"chart"}).game->name(), "game");
+    EXPECT_EQ(parseCommandLine({"games"}).action, Action::Games);
+}
+
+TEST(CommandLine, RejectsBadGamesAndPaysWithAReason) {
+    const struct {
+        std::vector<std::string> args;
+        const char* says;
+    } cases[] = {
+        {{"return", "--game", "keno"}, "unknown game 'keno'; the games are game, jacks-9/6"},
+        {{"return", "--game"}, "--game needs a name"},
+        {{"return", "--game", "ddb-9/6", "--game", "ddb-9/6"}, "--game is given twice"},
+        {{"return", "--game", "ddb-9/6", "--table", "9/6"}, "not the 14 comma-separated pays"},
+        {{"return", "--game", "deuces-wild", "--table", "0,1,2,2,3,5,9,15,25,200", "--gross"},
+         "not the 11 comma-separated pays"},
+        {{"return", "--game", "deuces-wild", "--table", "0,1,2,2,3,5,9,15,25,200,800"}, "--net"},
+        {{"return", "--game", "deuces-wild", "--table", "0,1,2,2,3,5,9,15,25,200,1000001",
+          "--gross"},
+         "out of range"},
+        {{"return", "--game", "deuces-wild", "--table",
+          "0,1,2,2,3,5,9,15,25,200,99999999999999999999", "--gross"},
+         "out of range"},
+        {{"return", "--game", "deuces-wild", "--table", "0,1,2,2,3,5,9,15,x,200,800", "--gross"},
+         "'x' is not a whole number"},
+        {{"return", "--game", "deuces-wild", "--gross"}, "only with a table"},
+        {{"chart", "--format=html"}, "neither text nor markdown"},
+        {{"return", "--format=markdown"}, "--format goes only with chart"},
+        {{"chart", "--format=text", "--format=text"}, "--format is given twice"},
+        {{"chart", "AS"}, "chart takes no cards"},
+        {{"games", "--game", "ddb-9/6"}, "games takes no table"},
+        {{"poker"}, "the commands are hold, return, games and chart"},
+    };
+    for (const auto& c : cases) {
+        const std::string message = rejection(c.args);
+        EXPECT_NE(message.find(c.says), std::string::npos)
+            << "got '" << message << "', wanted '" << c.says << "'";
+        EXPECT_EQ(message.find('\n'), std::string::npos) << message;
+    }
+    const Outcome r = run({"hold", "--game", "deuces-wild", "2S", "2H", "5C", "7D", "2s"});
+    EXPECT_EQ(r.status, ExitStatus::Usage);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(r.err.find("2S is given twice"), std::string::npos) << r.err;
+}
+
+TEST(OddsCommand, GamesListsEveryGameWithItsPays) {
+    const Outcome r = run({"games"});
+    ASSERT_EQ(r.status, ExitStatus::Success) << r.err;
+    for (const odds::Game& game : odds::builtInGames()) {
+        EXPECT_NE(r.out.find(game.name() + ": " + game.title()), std::string::npos) << game.name();
+        for (int c = 0; c < game.classCount(); ++c)
+            EXPECT_NE(r.out.find(game.className(c)), std::string::npos) << game.className(c);
+    }
+    EXPECT_NE(r.out.find("four aces with a 2-4        400"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("natural royal flush      800"), std::string::npos) << r.out;
+}
+
+TEST(OddsCommand, GameHoldsAndReturnsSpeakTheGamesClasses) {
+    Outcome r = run({"hold", "--game", "deuces-wild", "2S", "2H", "5C", "7D", "9S"});
+    ASSERT_EQ(r.status, ExitStatus::Success) << r.err;
+    EXPECT_NE(r.out.find("Best hold: 2S 2H -- -- --, drawing 3 cards"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("four deuces"), std::string::npos);
+    EXPECT_NE(r.out.find("Deuces Wild, full pay (deuces-wild), gross"), std::string::npos);
+
+    r = run({"return", "--game", "bonus-8/5"});
+    ASSERT_EQ(r.status, ExitStatus::Success) << r.err;
+    EXPECT_NE(r.out.find("1647248502503/1661102543100 = 0.991659731872"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("four aces"), std::string::npos);
+    EXPECT_NE(r.out.find("19933230517200"), std::string::npos);
+}
