@@ -34,19 +34,17 @@ BENCHMARK(BM_Round<ui::TTrainerForm>)->Name("BM_RoundTrainer")->Unit(benchmark::
 // The coach seeing a deal (which values every hold), a hint and a draw that replaced slot 1.
 void BM_CoachDealHintDraw(benchmark::State& state) {
     odds::HandTable::instance();
-    const std::array<std::array<int, 5>, 4> deals{
+    const std::array<std::array<engine::CardCode, 5>, 4> deals{
         {{11, 12, 13, 1, 28}, {2, 20, 35, 50, 10}, {7, 20, 33, 45, 13}, {40, 41, 42, 43, 44}}};
     trainer::Coach coach;
     std::size_t next = 0;
     for (auto _ : state) {
         const auto& deal = deals[next];
         next = (next + 1) % deals.size();
-        for (int slot = 1; slot <= 5; ++slot)
-            coach.CardShown(slot, deal[static_cast<std::size_t>(slot - 1)]);
-        coach.ModeShown("DRAW");
+        coach.Follow({.step = engine::RoundStep::Dealt, .dealt = deal, .hand = deal});
         coach.Hint();
-        coach.CardShown(1, deal[0] == 52 ? 51 : 52);
-        coach.ModeShown("DEAL");
+        coach.Follow(
+            {.step = engine::RoundStep::Drawn, .dealt = deal, .hand = deal, .held = 0b11110});
         benchmark::DoNotOptimize(coach.tally());
     }
 }

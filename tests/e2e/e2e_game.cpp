@@ -38,7 +38,9 @@ constexpr QPoint kBetBar(284, 278 + 4); // inside the bottom panel
 constexpr QRgb kMaroon = 0x800000;
 constexpr QRgb kLime = 0x00FF00;
 constexpr QRgb kYellow = 0xFFFF00;
-constexpr QRgb kRed = 0xFF0000;
+// The strip's inks: a right hold's verdict pale green, a mistake's and the tally white.
+constexpr QRgb kRightInk = 0xE0FFE0;
+constexpr QRgb kWhite = 0xFFFFFF;
 // The trainer's strip below the bottom panel: advice, verdict and tally lines.
 constexpr int kStripHeight = 56;
 constexpr QRect kAdviceLine(12, 307 + 4, 362, 16);
@@ -227,12 +229,12 @@ int main(int argc, char** argv) {
         return screen.copy(QRect(client + line.topLeft(), line.size()));
     };
     // A line has changed once it differs from before and shows text in one of the strip's
-    // colours (yellow, lime, red, silver).
+    // inks.
     const auto lineChanges = [&](const QRect& line, const QImage& before) {
         const QRect area(client + line.topLeft(), line.size());
         return screenShows([&](const QImage& shot) {
             int ink = 0;
-            for (QRgb colour : {kYellow, kLime, kRed, QRgb{0xC0C0C0}})
+            for (QRgb colour : {kYellow, kRightInk, kWhite})
                 ink += countColour(shot, area, colour);
             return ink > 20 && shot.copy(area) != before;
         });
@@ -265,8 +267,8 @@ int main(int argc, char** argv) {
           "the unmarked cards stay");
 
     if (trainer) {
-        // Slots 2..5 were kept: right when no hold of the dealt hand is worth more (lime),
-        // a mistake otherwise (red), exactly as the analyser values them.
+        // Slots 2..5 were kept: right when no hold of the dealt hand is worth more (pale
+        // green), a mistake otherwise (white), exactly as the analyser values them.
         const auto analysis = odds::analyseHand({dealt[0], dealt[1], dealt[2], dealt[3], dealt[4]},
                                                 odds::PayTable::game());
         const auto kept =
@@ -275,7 +277,7 @@ int main(int argc, char** argv) {
         const bool right = kept->grossValue() == analysis.best().grossValue();
         const QRect verdict(client + kVerdictLine.topLeft(), kVerdictLine.size());
         check(screenShows([&](const QImage& shot) {
-                  return countColour(shot, verdict, right ? kLime : kRed) > 20;
+                  return countColour(shot, verdict, right ? kRightInk : kWhite) > 20;
               }),
               right ? "the strip calls the kept cards right"
                     : "the strip calls the kept cards a mistake");

@@ -1,7 +1,6 @@
 #include "ui/trainer/trainer_form.h"
 
 #include "odds/hand_table.h"
-#include "platform/frame/system_settings.h"
 #include "ui/boxes/error_report.h"
 
 #include <QLabel>
@@ -16,9 +15,16 @@ constexpr int kMargin = 12; // the cards' left margin
 constexpr int kLineHeight = 16;
 constexpr int kButtonWidth = 48;
 
-void paint(QLabel& label, engine::TColor color) {
+// Every line reads on the felt at 4.5 : 1 or better; red and silver cannot, so a mistake is
+// marked by its sign and bold face rather than by colour alone.
+constexpr QColor kAdviceColour(255, 255, 0);    // 4.78 : 1
+constexpr QColor kRightColour(224, 255, 224);   // 4.78 : 1
+constexpr QColor kMistakeColour(255, 255, 255); // 5.14 : 1, bold
+constexpr QColor kTallyColour(255, 255, 255);
+
+void paint(QLabel& label, const QColor& color) {
     QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, platform::SystemSettings::instance().resolve(color));
+    palette.setColor(QPalette::WindowText, color);
     label.setPalette(palette);
 }
 
@@ -26,9 +32,11 @@ void paint(QLabel& label, engine::TColor color) {
 
 TTrainerForm::TTrainerForm(QWidget* parent) : TTrainerForm(engine::SystemUtcMilliseconds, parent) {}
 
-TTrainerForm::TTrainerForm(Clock clock, QWidget* parent) : TMainForm(std::move(clock), parent) {
+TTrainerForm::TTrainerForm(Clock clock, QWidget* parent)
+    : TMainForm(std::move(clock), parent, StartLater{}) {
     scoring_ = std::async(std::launch::async, [] { odds::HandTable::instance(); });
     buildStrip();
+    startGame();
     refreshStrip();
 }
 
@@ -49,7 +57,7 @@ void TTrainerForm::buildStrip() {
     // the bottom panel's lighter face.
     const QFont font = table.Score0->font();
     const int textWidth = client->width() - 2 * kMargin;
-    const auto line = [&](const char* name, int row, int width, engine::TColor color) {
+    const auto line = [&](const char* name, int row, int width, const QColor& color) {
         auto* label = new QLabel(strip_);
         label->setObjectName(QLatin1String(name));
         label->setFont(font);
@@ -57,9 +65,9 @@ void TTrainerForm::buildStrip() {
         paint(*label, color);
         return label;
     };
-    advice_ = line("TrainerAdvice", 0, textWidth - kButtonWidth - 4, engine::clYellow);
-    verdict_ = line("TrainerVerdict", 1, textWidth, engine::clLime);
-    tally_ = line("TrainerTally", 2, textWidth, engine::clSilver);
+    advice_ = line("TrainerAdvice", 0, textWidth - kButtonWidth - 4, kAdviceColour);
+    verdict_ = line("TrainerVerdict", 1, textWidth, kRightColour);
+    tally_ = line("TrainerTally", 2, textWidth, kTallyColour);
     tally_->setFont(table.StatusBar->font());
 
     hintButton_ = new QPushButton(QStringLiteral("Hint"), strip_);
@@ -84,7 +92,10 @@ void TTrainerForm::refreshStrip() {
     advice_->setText(QString::fromStdString(coach_.FirstLine()));
     verdict_->setText(QString::fromStdString(coach_.SecondLine()));
     tally_->setText(QString::fromStdString(coach_.TallyLine()));
-    paint(*verdict_, coach_.Mistaken() ? engine::clRed : engine::clLime);
+    paint(*verdict_, coach_.Mistaken() ? kMistakeColour : kRightColour);
+    QFont verdictFont = verdict_->font();
+    verdictFont.setBold(coach_.Mistaken());
+    verdict_->setFont(verdictFont);
     hintButton_->setEnabled(coach_.CanHint());
 }
 
@@ -95,20 +106,10 @@ void TTrainerForm::HintClick() {
     refreshStrip();
 }
 
-void TTrainerForm::ShowCard(int slot, int picture) {
-    TMainForm::ShowCard(slot, picture);
-    coach_.CardShown(slot, picture);
-}
-
-void TTrainerForm::ShowBack(int slot) {
-    TMainForm::ShowBack(slot);
-    coach_.CardCovered(slot);
-}
-
-void TTrainerForm::SetModeText(const std::string& text) {
-    TMainForm::SetModeText(text);
-    coach_.ModeShown(text);
-    refreshStrip();
+void TTrainerForm::roundStepped(const engine::RoundNotice& notice) {
+    coach_.Follow(notice);
+    if (strip_)
+        refreshStrip();
 }
 
 } // namespace ui

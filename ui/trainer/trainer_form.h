@@ -12,8 +12,8 @@ class QShortcut;
 namespace ui {
 
 // The table with the trainer's strip below its bottom panel. The game still talks to the
-// table alone; the calls that tell where a round is also go to the coach, whose advice the
-// strip shows. The key H and the strip's button ask for the best hold while a hand is dealt.
+// table alone; the round's steps it tells the view go to the coach, whose advice the strip
+// shows. The key H and the strip's button ask for the best hold while a hand is dealt.
 class TTrainerForm : public TMainForm {
     Q_OBJECT
 public:
@@ -33,9 +33,7 @@ public:
     // Asks for the best hold of the dealt hand (the key H, the strip's button).
     void HintClick();
 
-    void ShowCard(int slot, int picture) override;
-    void ShowBack(int slot) override;
-    void SetModeText(const std::string& text) override;
+    void roundStepped(const engine::RoundNotice& notice) override;
 
 private:
     void buildStrip();
