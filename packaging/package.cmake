@@ -21,8 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The sounds come from libcanberra, opened at the first sound rather than linked, so
-# dpkg-shlibdeps cannot see it; without it the game beeps through the toolkit instead.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra0, sound-theme-freedesktop")
+# dpkg-shlibdeps cannot see it; without it the game beeps through the toolkit instead. The
+# trainer's log needs the toolkit's SQLite driver, a plug-in; without it the trainer forgets.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra0, sound-theme-freedesktop, libqt6sql6-sqlite")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)

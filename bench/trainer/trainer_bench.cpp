@@ -3,9 +3,11 @@
 // coach alone, which is where the analyser's time goes.
 #include "odds/hand_table.h"
 #include "ui/trainer/coach.h"
+#include "ui/trainer/hand_log.h"
 #include "ui/trainer/trainer_form.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -50,10 +52,35 @@ void BM_CoachDealHintDraw(benchmark::State& state) {
 }
 BENCHMARK(BM_CoachDealHintDraw)->Unit(benchmark::kMillisecond);
 
+// Writing one judged hand to the trainer's log, as the game does after each draw: one
+// committed insert into the write-ahead log.
+void BM_LogHand(benchmark::State& state) {
+    QTemporaryDir data;
+    trainer::HandLog log(data.path() + QStringLiteral("/trainer.sqlite"));
+    trainer::LoggedHand hand;
+    hand.game = "game";
+    hand.dealt = {50, 20, 21, 44, 9};
+    hand.held = 0b10001;
+    hand.value = odds::Fraction(-24, 5405);
+    hand.bestValue = odds::Fraction(1, 3);
+    hand.cost = odds::Fraction(5477, 16215);
+    for (auto _ : state) {
+        ++hand.playedAt;
+        if (!log.record(hand)) {
+            state.SkipWithError(log.problem().toStdString().c_str());
+            break;
+        }
+    }
+}
+BENCHMARK(BM_LogHand)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The trainer's rounds log their hands: into a folder of the run's own, not the user's.
+    const QTemporaryDir data;
+    setenv("XDG_DATA_HOME", data.path().toLocal8Bit().constData(), 1);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -26,6 +27,10 @@ constexpr std::uint32_t kJacksOrFlushDraw = 3012; // K♣ 10♣ J♥ J♣ 2♣
 class TrainerTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The trainer's log goes to a folder of this test's own.
+        ASSERT_TRUE(data.isValid());
+        previous = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
         table = std::make_unique<ui::TTrainerForm>([this] { return seed; });
         Activate(*table);
     }
@@ -50,6 +55,13 @@ protected:
     std::string verdict() const { return table->verdictLine()->text().toStdString(); }
     std::string tally() const { return table->tallyLine()->text().toStdString(); }
 
+    void TearDown() override {
+        table.reset();
+        qputenv("XDG_DATA_HOME", previous);
+    }
+
+    QTemporaryDir data;
+    QByteArray previous;
     std::uint32_t seed = kFixedClock;
     std::unique_ptr<ui::TTrainerForm> table;
 };

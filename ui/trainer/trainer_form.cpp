@@ -1,11 +1,14 @@
 #include "ui/trainer/trainer_form.h"
 
 #include "odds/hand_table.h"
+#include "ui/boxes/boxes.h"
 #include "ui/boxes/error_report.h"
 
+#include <QDateTime>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 namespace ui {
 
@@ -35,9 +38,12 @@ TTrainerForm::TTrainerForm(QWidget* parent) : TTrainerForm(engine::SystemUtcMill
 TTrainerForm::TTrainerForm(Clock clock, QWidget* parent)
     : TMainForm(std::move(clock), parent, StartLater{}) {
     scoring_ = std::async(std::launch::async, [] { odds::HandTable::instance(); });
+    log_ = std::make_unique<trainer::HandLog>(trainer::HandLog::defaultPath());
     buildStrip();
     startGame();
     refreshStrip();
+    if (!log_->isOpen())
+        reportLogProblem();
 }
 
 // The scoring thread is waited for: the table it fills outlives the window.
@@ -108,8 +114,39 @@ void TTrainerForm::HintClick() {
 
 void TTrainerForm::roundStepped(const engine::RoundNotice& notice) {
     coach_.Follow(notice);
+    if (notice.step == engine::RoundStep::Drawn)
+        logJudgedHand();
     if (strip_)
         refreshStrip();
+}
+
+void TTrainerForm::logJudgedHand() {
+    const std::optional<trainer::Judgement>& judged = coach_.judged();
+    if (!judged || !log_->isOpen())
+        return;
+    trainer::LoggedHand hand;
+    hand.game = coach_.table().name();
+    hand.dealt = judged->dealt;
+    hand.held = judged->held;
+    hand.best = judged->best;
+    hand.value = judged->value;
+    hand.bestValue = judged->bestValue;
+    hand.cost = judged->cost;
+    hand.hinted = judged->hinted;
+    hand.playedAt = QDateTime::currentMSecsSinceEpoch();
+    if (!log_->record(hand))
+        reportLogProblem();
+}
+
+void TTrainerForm::reportLogProblem() {
+    if (logProblemReported_)
+        return;
+    logProblemReported_ = true;
+    // Not from inside the round's handler, nor before the table is on the screen.
+    QTimer::singleShot(0, this, [this] {
+        RunGuarded(
+            [this] { ui::AppMessageBox(log_->problem(), QStringLiteral("Vandolin"), MB_OK); });
+    });
 }
 
 } // namespace ui

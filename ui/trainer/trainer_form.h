@@ -2,8 +2,10 @@
 
 #include "ui/mainwindow/main_form.h"
 #include "ui/trainer/coach.h"
+#include "ui/trainer/hand_log.h"
 
 #include <future>
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -29,6 +31,7 @@ public:
     QLabel* verdictLine() const { return verdict_; }
     QLabel* tallyLine() const { return tally_; }
     QPushButton* hintButton() const { return hintButton_; }
+    const trainer::HandLog& handLog() const { return *log_; }
 
     // Asks for the best hold of the dealt hand (the key H, the strip's button).
     void HintClick();
@@ -38,6 +41,9 @@ public:
 private:
     void buildStrip();
     void refreshStrip();
+    void logJudgedHand();
+    // Tells the player once, over the shown table, that the log is off and why.
+    void reportLogProblem();
 
     trainer::Coach coach_;
     QWidget* strip_ = nullptr;
@@ -46,6 +52,8 @@ private:
     QLabel* tally_ = nullptr;
     QPushButton* hintButton_ = nullptr;
     QShortcut* hintKey_ = nullptr;
+    std::unique_ptr<trainer::HandLog> log_;
+    bool logProblemReported_ = false;
     // Every five-card hand scored once, off the UI thread, before the first deal needs it.
     std::future<void> scoring_;
 };
