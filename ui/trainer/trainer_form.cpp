@@ -3,11 +3,16 @@
 #include "odds/hand_table.h"
 #include "ui/boxes/boxes.h"
 #include "ui/boxes/error_report.h"
+#include "ui/trainer/review_window.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSqlDatabase>
 #include <QTimer>
 
 namespace ui {
@@ -40,6 +45,7 @@ TTrainerForm::TTrainerForm(Clock clock, QWidget* parent)
     scoring_ = std::async(std::launch::async, [] { odds::HandTable::instance(); });
     log_ = std::make_unique<trainer::HandLog>(trainer::HandLog::defaultPath());
     buildStrip();
+    buildMenu();
     startGame();
     refreshStrip();
     if (!log_->isOpen())
@@ -92,6 +98,34 @@ void TTrainerForm::buildStrip() {
         child->setContextMenuPolicy(Qt::NoContextMenu);
     strip_->setContextMenuPolicy(Qt::NoContextMenu);
     strip_->show();
+}
+
+void TTrainerForm::buildMenu() {
+    // The trainer's own menu, after the table's; the table's menus stay as they are.
+    QMenu* menu = widgets().MainMenu1->addMenu(QStringLiteral("&Trainer"));
+    menu->setObjectName(QStringLiteral("TrainerMenu"));
+    reviewAction_ = menu->addAction(QStringLiteral("&Review..."));
+    reviewAction_->setObjectName(QStringLiteral("TrainerReview"));
+    reviewAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    reviewAction_->setStatusTip(QStringLiteral("Your statistics and past mistakes"));
+    reviewAction_->setEnabled(log_->isOpen());
+    connect(reviewAction_, &QAction::triggered, this, [this] {
+        if (isEnabled() && !QApplication::activeModalWidget())
+            RunGuarded([this] { ReviewClick(); });
+    });
+}
+
+void TTrainerForm::ReviewClick() {
+    if (!log_->isOpen())
+        return;
+    if (!review_)
+        review_ =
+            new ReviewWindow(log_->database(), QString::fromStdString(coach_.table().name()), this);
+    else
+        review_->reload();
+    review_->show();
+    review_->raise();
+    review_->activateWindow();
 }
 
 void TTrainerForm::refreshStrip() {

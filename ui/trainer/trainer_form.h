@@ -7,11 +7,14 @@
 #include <future>
 #include <memory>
 
+class QAction;
 class QLabel;
 class QPushButton;
 class QShortcut;
 
 namespace ui {
+
+class ReviewWindow;
 
 // The table with the trainer's strip below its bottom panel. The game still talks to the
 // table alone; the round's steps it tells the view go to the coach, whose advice the strip
@@ -35,11 +38,16 @@ public:
 
     // Asks for the best hold of the dealt hand (the key H, the strip's button).
     void HintClick();
+    // Opens the Review window over the log (Trainer > Review, Ctrl+R).
+    void ReviewClick();
+    ReviewWindow* reviewWindow() const { return review_; }
+    QAction* reviewAction() const { return reviewAction_; }
 
     void roundStepped(const engine::RoundNotice& notice) override;
 
 private:
     void buildStrip();
+    void buildMenu();
     void refreshStrip();
     void logJudgedHand();
     // Tells the player once, over the shown table, that the log is off and why.
@@ -54,6 +62,8 @@ private:
     QShortcut* hintKey_ = nullptr;
     std::unique_ptr<trainer::HandLog> log_;
     bool logProblemReported_ = false;
+    QAction* reviewAction_ = nullptr;
+    ReviewWindow* review_ = nullptr;
     // Every five-card hand scored once, off the UI thread, before the first deal needs it.
     std::future<void> scoring_;
 };
