@@ -4,9 +4,11 @@
 #include "odds/hand_table.h"
 #include "ui/trainer/coach.h"
 #include "ui/trainer/hand_log.h"
+#include "ui/trainer/review_window.h"
 #include "ui/trainer/trainer_form.h"
 
 #include <QApplication>
+#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -73,6 +75,35 @@ void BM_LogHand(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LogHand)->Unit(benchmark::kMicrosecond);
+
+// Opening the Review over a log of 100,000 hands of one game, a quarter of them mistakes:
+// the statistics, the progress chart's points and both lists, read and put in the window.
+void BM_OpenReview(benchmark::State& state) {
+    QTemporaryDir data;
+    trainer::HandLog log(data.path() + QStringLiteral("/trainer.sqlite"));
+    QSqlDatabase db = log.database();
+    db.transaction();
+    trainer::LoggedHand hand;
+    hand.game = "game";
+    for (int i = 0; i < 100'000; ++i) {
+        hand.dealt = {1, 2, 3, 4, 5 + i % 40};
+        hand.held = static_cast<unsigned>(i % 32);
+        const bool wrong = i % 4 == 0;
+        hand.best = wrong ? hand.held ^ 1u : hand.held;
+        hand.cost = odds::Fraction(wrong ? 1 + (i * 7919) % 5000 : 0, 10000);
+        hand.chartLine = wrong ? std::optional<int>(1 + i % 40) : std::nullopt;
+        hand.playedAt = i;
+        log.record(hand);
+    }
+    db.commit();
+    for (auto _ : state) {
+        ui::ReviewWindow review(log.database(), QStringLiteral("game"));
+        review.show();
+        QApplication::processEvents(); // laid out and painted once
+        benchmark::DoNotOptimize(review.mistakeList());
+    }
+}
+BENCHMARK(BM_OpenReview)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -42,10 +42,32 @@ const QStringList& schema() {
                        " cost_bets REAL NOT NULL CHECK (cost_bets >= 0),"
                        " chart_line INTEGER,"
                        " hinted INTEGER NOT NULL)"),
-        // Review lists the costliest mistakes of a game and counts them by chart line.
+        // Review lists the costliest mistakes of a game and counts them by chart line, both
+        // from the index alone.
         QStringLiteral("CREATE INDEX IF NOT EXISTS mistakes_by_cost"
                        " ON hands (game, cost_bets DESC) WHERE cost_bets > 0"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS hands_by_game ON hands (game, id)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS mistakes_by_line"
+                       " ON hands (game, chart_line, cost_bets) WHERE cost_bets > 0"),
+        // The statistics and the progress chart read running totals per stretch of 500 hands
+        // of a game, kept as each hand is written, instead of every hand each time.
+        QStringLiteral("CREATE TABLE IF NOT EXISTS stretches ("
+                       " game TEXT NOT NULL,"
+                       " stretch INTEGER NOT NULL,"
+                       " hands INTEGER NOT NULL,"
+                       " right_hands INTEGER NOT NULL,"
+                       " given_away REAL NOT NULL,"
+                       " PRIMARY KEY (game, stretch))"),
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS count_hand AFTER INSERT ON hands BEGIN"
+                       " INSERT INTO stretches (game, stretch, hands, right_hands, given_away)"
+                       " VALUES (NEW.game,"
+                       "  (SELECT coalesce(sum(hands), 0) FROM stretches WHERE game = NEW.game)"
+                       "   / %1,"
+                       "  1, NEW.cost_bets = 0, NEW.cost_bets)"
+                       " ON CONFLICT (game, stretch) DO UPDATE SET hands = hands + 1,"
+                       "  right_hands = right_hands + excluded.right_hands,"
+                       "  given_away = given_away + excluded.given_away;"
+                       " END")
+            .arg(HandLog::kStretch),
     };
     return statements;
 }

@@ -36,6 +36,8 @@ struct LoggedHand {
 class HandLog {
 public:
     static constexpr int kSchemaVersion = 1;
+    // Hands per stretch of the running totals the statistics read.
+    static constexpr int kStretch = 500;
 
     // $XDG_DATA_HOME/vandolin/trainer.sqlite, or wherever the desktop keeps user data.
     static QString defaultPath();

@@ -1,55 +1,42 @@
 #include "ui/trainer/log_statistics.h"
 
+#include "ui/trainer/hand_log.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
-
-#include <algorithm>
 
 namespace trainer {
 
 LogStatistics::LogStatistics(const QSqlDatabase& database)
     : connection_(database.connectionName()) {}
 
-QStringList LogStatistics::games() const {
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
-    QStringList names;
-    if (query.exec(QStringLiteral("SELECT DISTINCT game FROM hands ORDER BY game")))
-        while (query.next())
-            names << query.value(0).toString();
-    return names;
-}
-
 Summary LogStatistics::summary(const std::optional<QString>& game) const {
     QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.prepare(QStringLiteral("SELECT count(*), total(cost_bets = 0), total(cost_bets)"
-                                 " FROM hands%1")
+    query.prepare(QStringLiteral("SELECT total(hands), total(right_hands), total(given_away)"
+                                 " FROM stretches%1")
                       .arg(game ? QStringLiteral(" WHERE game = ?") : QString()));
     if (game)
         query.bindValue(0, *game);
     Summary summary;
     if (query.exec() && query.next()) {
-        summary.hands = query.value(0).toInt();
+        summary.hands = static_cast<int>(query.value(0).toDouble());
         summary.right = static_cast<int>(query.value(1).toDouble());
         summary.givenAway = query.value(2).toDouble();
     }
     return summary;
 }
 
-std::vector<ProgressPoint> LogStatistics::progress(const QString& game, int stretch) const {
+std::vector<ProgressPoint> LogStatistics::progress(const QString& game) const {
     QSqlQuery query(QSqlDatabase::database(connection_, false));
-    stretch = std::max(stretch, 1);
-    query.prepare(QStringLiteral("SELECT (n - 1) / %1, count(*), total(ok) FROM"
-                                 " (SELECT row_number() OVER (ORDER BY id) AS n,"
-                                 "  cost_bets = 0 AS ok FROM hands WHERE game = ?)"
-                                 " GROUP BY (n - 1) / %1 ORDER BY 1")
-                      .arg(stretch));
+    query.prepare(QStringLiteral("SELECT stretch, hands, right_hands FROM stretches"
+                                 " WHERE game = ? ORDER BY stretch"));
     query.bindValue(0, game);
     std::vector<ProgressPoint> points;
     if (query.exec()) {
         while (query.next()) {
             const int hands = query.value(1).toInt();
-            points.push_back({query.value(0).toInt() * stretch + 1, hands,
+            points.push_back({query.value(0).toInt() * kStretch + 1, hands,
                               hands ? query.value(2).toDouble() / hands : 0.0});
         }
     }

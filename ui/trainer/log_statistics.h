@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/trainer/hand_log.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -54,15 +56,14 @@ enum class MistakeOrder { Costliest, ByChartLine };
 // or a single pass, so that a log of a hundred thousand hands still opens at once.
 class LogStatistics {
 public:
-    static constexpr int kStretch = 500; // hands per point of the progress chart
+    static constexpr int kStretch = HandLog::kStretch; // hands per point of the progress chart
     static constexpr int kMistakesShown = 200;
 
     explicit LogStatistics(const QSqlDatabase& database);
 
-    QStringList games() const;
     // No game: every game.
     Summary summary(const std::optional<QString>& game = std::nullopt) const;
-    std::vector<ProgressPoint> progress(const QString& game, int stretch = kStretch) const;
+    std::vector<ProgressPoint> progress(const QString& game) const;
     std::vector<Mistake> mistakes(const QString& game, MistakeOrder order,
                                   int limit = kMistakesShown) const;
     // The lines with the most mistakes first; equal counts, the costlier first.
