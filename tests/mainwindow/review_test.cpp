@@ -86,11 +86,12 @@ TEST_F(ReviewTest, FiguresAndListsFollowTheLog) {
         QStringLiteral("All games: 1500 hands, %1% right")
             .arg((rightInGame + 200) * 100.0 / 1500, 0, 'f', 1)))
         << review.lifetimeLine()->text().toStdString();
-    EXPECT_EQ(review.gameLine()->text(),
-              QStringLiteral("This game (game): 1300 hands, %1% right, %2 bets given away per "
-                             "100 hands")
-                  .arg(rightInGame * 100.0 / 1300, 0, 'f', 1)
-                  .arg(givenAway * 100.0 / 1300, 0, 'f', 2));
+    EXPECT_EQ(
+        review.gameLine()->text(),
+        QStringLiteral("This game (the table's own): 1300 hands, %1% right, %2 bets given away per "
+                       "100 hands")
+            .arg(rightInGame * 100.0 / 1300, 0, 'f', 1)
+            .arg(givenAway * 100.0 / 1300, 0, 'f', 2));
 
     const auto& points = review.chart()->points();
     ASSERT_EQ(points.size(), 3u);

@@ -38,6 +38,11 @@ std::optional<odds::Fraction> parseFraction(const QString& text) {
     return odds::Fraction(numerator, denominator);
 }
 
+// The table's own pay table is the analyser's "game".
+QString gameTitle(const QString& game) {
+    return game == QStringLiteral("game") ? QStringLiteral("the table's own") : game;
+}
+
 QString lineText(const std::optional<int>& line) {
     return line ? QStringLiteral("rule %1").arg(*line) : QStringLiteral("\u2014");
 }
@@ -58,23 +63,26 @@ QTreeWidget* makeList(const QStringList& headers, QWidget* parent) {
 } // namespace
 
 ReviewWindow::ReviewWindow(const QSqlDatabase& database, QString game, QWidget* parent)
-    : QWidget(parent, Qt::Window), statistics_(database), game_(std::move(game)) {
+    : platform::FramedWindow(parent), statistics_(database), game_(std::move(game)) {
     setObjectName(QStringLiteral("ReviewWindow"));
     setWindowTitle(QStringLiteral("Review"));
-    auto* layout = new QVBoxLayout(this);
+    setBorderStyle(platform::BorderStyle::bsSizeable);
+    setBorderIcons(platform::biSystemMenu | platform::biMinimize);
+    QWidget* client = clientArea();
+    auto* layout = new QVBoxLayout(client);
 
-    lifetime_ = new QLabel(this);
+    lifetime_ = new QLabel(client);
     lifetime_->setObjectName(QStringLiteral("LifetimeLine"));
-    gameLine_ = new QLabel(this);
+    gameLine_ = new QLabel(client);
     gameLine_->setObjectName(QStringLiteral("GameLine"));
-    chart_ = new ProgressChart(this);
+    chart_ = new ProgressChart(client);
     layout->addWidget(lifetime_);
     layout->addWidget(gameLine_);
     layout->addWidget(chart_);
 
     auto* orderRow = new QHBoxLayout;
-    auto* orderLabel = new QLabel(QStringLiteral("&Mistakes:"), this);
-    orderChoice_ = new QComboBox(this);
+    auto* orderLabel = new QLabel(QStringLiteral("&Mistakes:"), client);
+    orderChoice_ = new QComboBox(client);
     orderChoice_->addItems({QStringLiteral("costliest first"), QStringLiteral("by chart line")});
     orderLabel->setBuddy(orderChoice_);
     orderRow->addWidget(orderLabel);
@@ -89,18 +97,18 @@ ReviewWindow::ReviewWindow(const QSqlDatabase& database, QString game, QWidget* 
     mistakes_ =
         makeList({QStringLiteral("Cards"), QStringLiteral("You kept"), QStringLiteral("Best hold"),
                   QStringLiteral("Cost"), QStringLiteral("Line")},
-                 this);
+                 client);
     mistakes_->setObjectName(QStringLiteral("MistakeList"));
     layout->addWidget(mistakes_, 3);
 
-    layout->addWidget(new QLabel(QStringLiteral("Chart lines most often wrong:"), this));
+    layout->addWidget(new QLabel(QStringLiteral("Chart lines most often wrong:"), client));
     lines_ = makeList(
         {QStringLiteral("Line"), QStringLiteral("Mistakes"), QStringLiteral("Bets given away")},
-        this);
+        client);
     lines_->setObjectName(QStringLiteral("LineList"));
     layout->addWidget(lines_, 1);
 
-    resize(560, 520);
+    setClientSize(QSize(560, 520));
     reload();
 }
 
@@ -114,8 +122,8 @@ void ReviewWindow::setOrder(trainer::MistakeOrder order) {
 
 void ReviewWindow::reload() {
     lifetime_->setText(summaryText(QStringLiteral("All games"), statistics_.summary()));
-    gameLine_->setText(
-        summaryText(QStringLiteral("This game (%1)").arg(game_), statistics_.summary(game_)));
+    gameLine_->setText(summaryText(QStringLiteral("This game (%1)").arg(gameTitle(game_)),
+                                   statistics_.summary(game_)));
     chart_->setPoints(statistics_.progress(game_), trainer::LogStatistics::kStretch);
     fillMistakes();
 

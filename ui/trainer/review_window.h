@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/frame/framed_window.h"
 #include "ui/trainer/log_statistics.h"
 
 #include <QString>
-#include <QWidget>
 
 class QComboBox;
 class QLabel;
@@ -17,7 +17,7 @@ class ProgressChart;
 // The player's record from the trainer's log: statistics over every game and the current one,
 // accuracy over time, past mistakes (costliest first or by chart line) and the chart lines
 // most often got wrong. Reads the log when opened and when asked to again.
-class ReviewWindow : public QWidget {
+class ReviewWindow : public platform::FramedWindow {
     Q_OBJECT
 public:
     ReviewWindow(const QSqlDatabase& database, QString game, QWidget* parent = nullptr);

@@ -118,11 +118,13 @@ void TTrainerForm::buildMenu() {
 void TTrainerForm::ReviewClick() {
     if (!log_->isOpen())
         return;
-    if (!review_)
+    if (!review_) {
         review_ =
             new ReviewWindow(log_->database(), QString::fromStdString(coach_.table().name()), this);
-    else
+        review_->move(geometry().center() - review_->rect().center());
+    } else {
         review_->reload();
+    }
     review_->show();
     review_->raise();
     review_->activateWindow();
