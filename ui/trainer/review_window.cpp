@@ -75,6 +75,8 @@ ReviewWindow::ReviewWindow(const QSqlDatabase& database, QString game, QWidget* 
     lifetime_->setObjectName(QStringLiteral("LifetimeLine"));
     gameLine_ = new QLabel(client);
     gameLine_->setObjectName(QStringLiteral("GameLine"));
+    lifetime_->setWordWrap(true);
+    gameLine_->setWordWrap(true);
     chart_ = new ProgressChart(client);
     layout->addWidget(lifetime_);
     layout->addWidget(gameLine_);
@@ -108,7 +110,7 @@ ReviewWindow::ReviewWindow(const QSqlDatabase& database, QString game, QWidget* 
     lines_->setObjectName(QStringLiteral("LineList"));
     layout->addWidget(lines_, 1);
 
-    setClientSize(QSize(560, 520));
+    setClientSize(QSize(600, 520));
     reload();
 }
 
