@@ -87,6 +87,44 @@ PayTable parseTable(std::string_view text, const PayBasis* listBasis) {
     return *table;
 }
 
+namespace {
+
+std::string gameNames() {
+    std::string names;
+    for (const Game& game : builtInGames())
+        names += (names.empty() ? "" : ", ") + game.name();
+    return names;
+}
+
+} // namespace
+
+Game parseGame(std::string_view name, const std::optional<std::string>& pays,
+               const PayBasis* listBasis) {
+    const Game* found = findGame(name);
+    if (!found)
+        throw UsageError("unknown game " + quoted(name) + "; the games are " + gameNames());
+    if (!pays) {
+        if (listBasis)
+            throw UsageError("--net and --gross go only with a table given as pays");
+        return *found;
+    }
+    const auto parts = split(*pays, ",");
+    if (static_cast<int>(parts.size()) != found->classCount())
+        throw UsageError("table " + quoted(*pays) + " is not the " +
+                         std::to_string(found->classCount()) + " comma-separated pays game " +
+                         found->name() + " takes");
+    std::vector<std::int64_t> values;
+    for (std::string_view part : parts)
+        values.push_back(parsePay(part));
+    if (!listBasis)
+        throw UsageError("say whether the pays are net (--net: the win on top of the "
+                         "stake, a loss is -1) or gross (--gross: stake included)");
+    auto game = found->withPays(*listBasis, values);
+    if (!game)
+        throw UsageError("table " + quoted(*pays) + " has a pay out of range");
+    return *game;
+}
+
 Hand parseHand(const std::vector<std::string>& words) {
     std::vector<CardCode> cards;
     for (const std::string& word : words)
@@ -113,7 +151,7 @@ Hand parseHand(const std::vector<std::string>& words) {
 CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine line;
     if (args.empty())
-        throw UsageError("say what to compute: hold or return");
+        throw UsageError("say what to compute: games, chart, hold or return");
     for (const std::string& arg : args)
         if (arg == "--help" || arg == "-h" || arg == "help")
             return line;
@@ -123,12 +161,17 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         line.action = Action::Hold;
     else if (command == "return")
         line.action = Action::Return;
+    else if (command == "games")
+        line.action = Action::Games;
+    else if (command == "chart")
+        line.action = Action::Chart;
     else
         throw UsageError("unknown command " + quoted(command) +
-                         "; the commands are hold and "
-                         "return");
+                         "; the commands are hold, return, games and chart");
 
     std::optional<std::string> tableText;
+    std::optional<std::string> gameName;
+    std::optional<std::string> formatName;
     std::optional<PayBasis> basis;
     std::vector<std::string> positional;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -143,6 +186,20 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             } else {
                 tableText = arg.substr(std::string_view("--table=").size());
             }
+        } else if (arg == "--game" || arg.starts_with("--game=")) {
+            if (gameName)
+                throw UsageError("--game is given twice");
+            if (arg == "--game") {
+                if (i + 1 >= args.size())
+                    throw UsageError("--game needs a name: " + gameNames());
+                gameName = args[++i];
+            } else {
+                gameName = arg.substr(std::string_view("--game=").size());
+            }
+        } else if (arg.starts_with("--format=")) {
+            if (formatName)
+                throw UsageError("--format is given twice");
+            formatName = arg.substr(std::string_view("--format=").size());
         } else if (arg == "--net" || arg == "--gross") {
             const PayBasis given = arg == "--net" ? PayBasis::Net : PayBasis::Gross;
             if (basis && *basis != given)
@@ -154,15 +211,34 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             positional.push_back(arg);
         }
     }
-    if (tableText)
+    if (formatName) {
+        if (line.action != Action::Chart)
+            throw UsageError("--format goes only with chart");
+        if (*formatName == "markdown")
+            line.format = ChartFormat::Markdown;
+        else if (*formatName != "text")
+            throw UsageError("format " + quoted(*formatName) + " is neither text nor markdown");
+    }
+    if (line.action == Action::Games) {
+        if (tableText || gameName || basis || !positional.empty())
+            throw UsageError("games takes no table, game or other words");
+        return line;
+    }
+    if (gameName) {
+        line.game = parseGame(*gameName, tableText, basis ? &*basis : nullptr);
+    } else if (tableText) {
         line.table = parseTable(*tableText, basis ? &*basis : nullptr);
-    else if (basis)
+    } else if (basis) {
         throw UsageError("--net and --gross go only with a table given as ten pays");
+    }
+    if (line.action == Action::Chart && !line.game)
+        line.game = Game::fromTable(line.table);
 
     if (line.action == Action::Hold)
         line.hand = parseHand(positional);
     else if (!positional.empty())
-        throw UsageError("return takes no cards or other words: " + quoted(positional.front()));
+        throw UsageError(std::string(line.action == Action::Return ? "return" : "chart") +
+                         " takes no cards or other words: " + quoted(positional.front()));
     return line;
 }
 
