@@ -45,11 +45,11 @@ constexpr QRgb kYellow = 0xFFFF00;
 // The strip's inks: a right hold's verdict pale green, a mistake's and the tally white.
 constexpr QRgb kRightInk = 0xE0FFE0;
 constexpr QRgb kWhite = 0xFFFFFF;
-// The trainer's strip below the bottom panel: advice, verdict and tally lines.
-constexpr int kStripHeight = 56;
+// The trainer's strip below the bottom panel: advice, verdict, chart and tally lines.
+constexpr int kStripHeight = 73;
 constexpr QRect kAdviceLine(12, 307 + 4, 362, 16);
 constexpr QRect kVerdictLine(12, 307 + 21, 410, 16);
-constexpr QRect kTallyLine(12, 307 + 38, 410, 16);
+constexpr QRect kTallyLine(12, 307 + 55, 410, 16);
 // How long a step may take to show on the screen; generous for a busy CI machine, and only
 // spent when something is wrong.
 constexpr int kPatienceMs = 10000;
@@ -167,7 +167,7 @@ int main(int argc, char** argv) {
     }
     QRect frame = x.Geometry(*window).value_or(QRect());
     check(frame.size() == outer,
-          trainer ? "the window is 442 x 409: the table and the strip" : "the window is 442 x 353");
+          trainer ? "the window is 442 x 426: the table and the strip" : "the window is 442 x 353");
     check(frame.topLeft() == QPoint((1024 - outer.width()) / 2, (768 - outer.height()) / 2),
           "centred on the screen");
     QPoint client = frame.topLeft() + kClientOrigin;

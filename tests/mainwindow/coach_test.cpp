@@ -1,6 +1,7 @@
 // The coach on its own, fed the round's steps as the game tells them: exact values written so
 // that signs, small amounts and mistakes read true, with the units in the right number.
 #include "odds/hold_analysis.h"
+#include "odds/hold_pattern.h"
 #include "odds/pay_table.h"
 #include "ui/trainer/bets_text.h"
 #include "ui/trainer/coach.h"
@@ -95,6 +96,41 @@ TEST(BetsText, OneBetIsSingularAnyOtherAmountPlural) {
     EXPECT_EQ(trainer::bets(odds::Fraction(1, 2), 2), "0.50 bets");
     EXPECT_EQ(trainer::bets(odds::Fraction(0, 1), 2), "0.00 bets");
     EXPECT_EQ(trainer::signedBets(odds::Fraction(11, 1), 2), "+11.00 bets");
+}
+
+// With a chart, the hint and the verdict name its rule for the deal, and a mistake the rule
+// the player followed instead. A two-line chart of the test's own: a made flush first, then
+// four to a royal flush (the game's own table pays the flush more than the draw is worth).
+TEST(Coach, HintsAndVerdictsNameTheChartsRules) {
+    const odds::Game game = odds::Game::fromTable(odds::PayTable::game());
+    const Cards flushWithRoyalDraw{37, 39, 38, 32, 36}; // J♥ K♥ Q♥ 6♥ 10♥
+    odds::HandIndices cards{};
+    for (std::size_t i = 0; i < cards.size(); ++i)
+        cards[i] = odds::indexOf(flushWithRoyalDraw[i]);
+    const auto chart = std::make_shared<const odds::StrategyChart>(
+        game, std::vector<odds::HoldPattern>{odds::holdPattern(game.scheme(), cards, 0b11111),
+                                             odds::holdPattern(game.scheme(), cards, 0b10111)});
+    ASSERT_GE(chart->lines().size(), 2u);
+    const std::string rule1 = "Rule 1: " + chart->lines()[0].text;
+
+    trainer::Coach coach;
+    coach.setChart(chart);
+    coach.Follow({.step = engine::RoundStep::Dealt,
+                  .dealt = flushWithRoyalDraw,
+                  .hand = flushWithRoyalDraw});
+    EXPECT_EQ(coach.ChartLine(), ""); // nothing before the hint
+    coach.Hint();
+    EXPECT_EQ(coach.ChartLine(), rule1);
+    coach.Follow({.step = engine::RoundStep::Drawn,
+                  .dealt = flushWithRoyalDraw,
+                  .hand = flushWithRoyalDraw,
+                  .held = 0b10111});
+    EXPECT_EQ(coach.ChartLine(), rule1 + "; you played rule 2");
+    EXPECT_EQ(coach.judged()->chartLine, 1);
+
+    // Kept nothing the chart names (a pair of nothing): the verdict says so.
+    play(coach, flushWithRoyalDraw, 0b00011);
+    EXPECT_EQ(coach.ChartLine(), rule1 + "; no rule keeps what you kept");
 }
 
 // The coach only believes a deal of five different cards; anything else must not reach the

@@ -186,7 +186,8 @@ TEST_F(TrainerTest, TheStripReadsOnTheFelt) {
     const QColor felt =
         table->strip()->grab().toImage().pixelColor(2, table->strip()->height() - 2);
     const auto checkLines = [&](const char* when) {
-        for (QLabel* line : {table->adviceLine(), table->verdictLine(), table->tallyLine()}) {
+        for (QLabel* line :
+             {table->adviceLine(), table->verdictLine(), table->chartLine(), table->tallyLine()}) {
             const QColor ink = line->palette().color(QPalette::WindowText);
             EXPECT_GE(contrast(ink, felt), 4.5)
                 << when << ": " << line->objectName().toStdString() << " "

@@ -27,6 +27,24 @@ std::string cardText(engine::CardCode code) {
 
 Coach::Coach(odds::PayTable table) : table_(std::move(table)) {}
 
+void Coach::setChart(std::shared_ptr<const odds::StrategyChart> chart) {
+    chart_ = std::move(chart);
+    advice_.reset();
+}
+
+const odds::ChartAdvice* Coach::Advice() {
+    if (!chart_ || !odds::isValidHand(dealt_))
+        return nullptr;
+    if (!advice_)
+        advice_ = chart_->advise(dealt_);
+    return advice_->line >= 0 ? &*advice_ : nullptr;
+}
+
+std::string Coach::RuleText(int line) const {
+    return "Rule " + std::to_string(line + 1) + ": " +
+           chart_->lines()[static_cast<std::size_t>(line)].text;
+}
+
 std::string Coach::HoldText(const std::array<engine::CardCode, engine::kHandSize>& hand,
                             unsigned mask) {
     std::string text;
@@ -57,6 +75,7 @@ void Coach::Follow(const engine::RoundNotice& notice) {
         tally_ = Tally();
         first_ = "Deal, then press H for the best hold";
         second_.clear();
+        chartLine_.clear();
         break;
     }
 }
@@ -67,6 +86,8 @@ void Coach::Dealt(const std::array<engine::CardCode, engine::kHandSize>& hand) {
     mistaken_ = false;
     judged_.reset();
     second_.clear();
+    chartLine_.clear();
+    advice_.reset();
     // The deal always shows five different cards; anything else gets no advice.
     if (!odds::isValidHand(dealt_)) {
         analysis_.reset();
@@ -90,6 +111,12 @@ void Coach::Hint() {
         ++tally_.hints;
     hinted_ = true;
     first_ = BestText(placesFor(analysis_->best().value(odds::PayBasis::Net)));
+    if (const odds::ChartAdvice* advice = Advice()) {
+        chartLine_ = RuleText(advice->line);
+        // The chart plays a pattern; on a few deals the exact best is another hold.
+        if (advice->mask != analysis_->best().mask)
+            chartLine_ += " (here the chart keeps " + HoldText(dealt_, advice->mask) + ")";
+    }
 }
 
 void Coach::Drawn(unsigned held) {
@@ -103,6 +130,9 @@ void Coach::Drawn(unsigned held) {
     judgement.bestValue = analysis_->best().value(odds::PayBasis::Net);
     judgement.cost = minus(judgement.bestValue, judgement.value);
     judgement.hinted = hinted_;
+    const odds::ChartAdvice* advice = Advice();
+    if (advice)
+        judgement.chartLine = advice->line + 1;
 
     ++tally_.hands;
     // Both values at the places that tell them apart, so a mistake never looks like a tie.
@@ -118,6 +148,20 @@ void Coach::Drawn(unsigned held) {
         tally_.givenAway = plus(tally_.givenAway, judgement.cost);
         second_ = std::string(kMistakeMark) + BestText(places) + "; cost " +
                   bets(judgement.cost, placesFor(judgement.cost));
+    }
+    chartLine_.clear();
+    if (advice) {
+        chartLine_ = RuleText(advice->line);
+        if (judgement.cost.numerator() != 0) {
+            // Which line the kept cards would have come from, if the chart names them at all.
+            odds::HandIndices cards{};
+            for (std::size_t slot = 0; slot < cards.size(); ++slot)
+                cards[slot] = odds::indexOf(dealt_[slot]);
+            const int followed =
+                chart_->lineOf(odds::holdPattern(chart_->game().scheme(), cards, held));
+            chartLine_ += followed >= 0 ? "; you played rule " + std::to_string(followed + 1)
+                                        : "; no rule keeps what you kept";
+        }
     }
     judged_ = judgement;
     analysis_.reset();

@@ -5,8 +5,10 @@
 #include "odds/fraction.h"
 #include "odds/hold_analysis.h"
 #include "odds/pay_table.h"
+#include "odds/strategy_chart.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -30,6 +32,7 @@ struct Judgement {
     odds::Fraction bestValue{0, 1};
     odds::Fraction cost{0, 1}; // bestValue - value; zero when the hold was right
     bool hinted = false;
+    std::optional<int> chartLine; // the rule of the chart the deal falls under, 1 first
 };
 
 // Follows a round through the steps the game tells its view (dealt, drawn, new game) and
@@ -40,6 +43,9 @@ public:
     explicit Coach(odds::PayTable table = odds::PayTable::game());
 
     void Follow(const engine::RoundNotice& notice);
+    // The game's strategy chart, once it is derived: hints and verdicts then name its lines.
+    void setChart(std::shared_ptr<const odds::StrategyChart> chart);
+    bool hasChart() const { return chart_ != nullptr; }
 
     // Whether a hint can be given: a hand is dealt and not yet drawn.
     bool CanHint() const { return analysis_.has_value(); }
@@ -49,6 +55,8 @@ public:
     // The strip's two lines of advice and its tally line.
     const std::string& FirstLine() const { return first_; }
     const std::string& SecondLine() const { return second_; }
+    // The chart's words for the hand: shown with the hint and after the draw.
+    const std::string& ChartLine() const { return chartLine_; }
     // Whether the second line tells of a mistake in the hand just drawn.
     bool Mistaken() const { return mistaken_; }
     std::string TallyLine() const;
@@ -65,11 +73,16 @@ private:
     void Dealt(const std::array<engine::CardCode, engine::kHandSize>& hand);
     void Drawn(unsigned held);
     std::string BestText(int places) const;
+    const odds::ChartAdvice* Advice();
+    std::string RuleText(int line) const;
 
     odds::PayTable table_;
     std::array<engine::CardCode, engine::kHandSize> dealt_{};
     std::optional<odds::HandAnalysis> analysis_; // of the dealt hand, until the draw
     std::optional<Judgement> judged_;
+    std::shared_ptr<const odds::StrategyChart> chart_;
+    std::optional<odds::ChartAdvice> advice_; // the chart's, for the dealt hand, when asked
+    std::string chartLine_;
     bool hinted_ = false;
     bool mistaken_ = false;
     Tally tally_;

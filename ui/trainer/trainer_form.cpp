@@ -29,6 +29,11 @@ constexpr QColor kAdviceColour(255, 255, 0);    // 4.78 : 1
 constexpr QColor kRightColour(224, 255, 224);   // 4.78 : 1
 constexpr QColor kMistakeColour(255, 255, 255); // 5.14 : 1, bold
 constexpr QColor kTallyColour(255, 255, 255);
+constexpr QColor kChartColour(224, 255, 255); // 4.87 : 1
+constexpr int kChartPollMs = 200;
+
+// Thrown through the chart's derivation to end it early.
+struct ChartCancelled {};
 
 void paint(QLabel& label, const QColor& color) {
     QPalette palette = label.palette();
@@ -44,6 +49,7 @@ TTrainerForm::TTrainerForm(Clock clock, QWidget* parent)
     : TMainForm(std::move(clock), parent, StartLater{}) {
     scoring_ = std::async(std::launch::async, [] { odds::HandTable::instance(); });
     log_ = std::make_unique<trainer::HandLog>(trainer::HandLog::defaultPath());
+    deriveChart();
     buildStrip();
     buildMenu();
     startGame();
@@ -52,8 +58,49 @@ TTrainerForm::TTrainerForm(Clock clock, QWidget* parent)
         reportLogProblem();
 }
 
-// The scoring thread is waited for: the table it fills outlives the window.
-TTrainerForm::~TTrainerForm() = default;
+// The scoring thread is waited for: the table it fills outlives the window. The chart's is
+// told to stop first.
+TTrainerForm::~TTrainerForm() {
+    if (chartCancelled_)
+        *chartCancelled_ = true;
+}
+
+void TTrainerForm::deriveChart() {
+    chartCancelled_ = std::make_shared<std::atomic_bool>(false);
+    chart_ = std::async(
+        std::launch::async,
+        [table = coach_.table(),
+         cancelled = chartCancelled_]() -> std::shared_ptr<const odds::StrategyChart> {
+            try {
+                return std::make_shared<const odds::StrategyChart>(odds::StrategyChart::derive(
+                    odds::Game::fromTable(table), odds::StrategyChart::kDefaultMaxLines,
+                    odds::StrategyChart::kDefaultMinLineWorth, [&cancelled](double) {
+                        if (*cancelled)
+                            throw ChartCancelled{};
+                    }));
+            } catch (const ChartCancelled&) {
+                return nullptr;
+            }
+        });
+    chartPoll_ = new QTimer(this);
+    chartPoll_->setInterval(kChartPollMs);
+    connect(chartPoll_, &QTimer::timeout, this, [this] { takeChartWhenReady(); });
+    chartPoll_->start();
+}
+
+void TTrainerForm::takeChartWhenReady() {
+    if (!chart_.valid() || chart_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return;
+    chartPoll_->stop();
+    coach_.setChart(chart_.get());
+    refreshStrip();
+}
+
+void TTrainerForm::waitForChart() {
+    if (chart_.valid())
+        chart_.wait();
+    takeChartWhenReady();
+}
 
 void TTrainerForm::buildStrip() {
     const Ui::MainForm& table = widgets();
@@ -79,7 +126,9 @@ void TTrainerForm::buildStrip() {
     };
     advice_ = line("TrainerAdvice", 0, textWidth - kButtonWidth - 4, kAdviceColour);
     verdict_ = line("TrainerVerdict", 1, textWidth, kRightColour);
-    tally_ = line("TrainerTally", 2, textWidth, kTallyColour);
+    chartLine_ = line("TrainerChart", 2, textWidth, kChartColour);
+    chartLine_->setFont(table.StatusBar->font());
+    tally_ = line("TrainerTally", 3, textWidth, kTallyColour);
     tally_->setFont(table.StatusBar->font());
 
     hintButton_ = new QPushButton(QStringLiteral("Hint"), strip_);
@@ -134,6 +183,12 @@ void TTrainerForm::refreshStrip() {
     advice_->setText(QString::fromStdString(coach_.FirstLine()));
     verdict_->setText(QString::fromStdString(coach_.SecondLine()));
     tally_->setText(QString::fromStdString(coach_.TallyLine()));
+    // A chart line's words can be long: the line shows what fits, the tip all of it.
+    const QString rule = QString::fromStdString(coach_.ChartLine());
+    chartLine_->setText(
+        chartLine_->fontMetrics().elidedText(rule, Qt::ElideRight, chartLine_->width()));
+    chartLine_->setToolTip(rule);
+    chartLine_->setAccessibleName(rule);
     paint(*verdict_, coach_.Mistaken() ? kMistakeColour : kRightColour);
     QFont verdictFont = verdict_->font();
     verdictFont.setBold(coach_.Mistaken());
@@ -169,6 +224,7 @@ void TTrainerForm::logJudgedHand() {
     hand.bestValue = judged->bestValue;
     hand.cost = judged->cost;
     hand.hinted = judged->hinted;
+    hand.chartLine = judged->chartLine;
     hand.playedAt = QDateTime::currentMSecsSinceEpoch();
     if (!log_->record(hand))
         reportLogProblem();

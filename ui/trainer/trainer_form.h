@@ -4,6 +4,7 @@
 #include "ui/trainer/coach.h"
 #include "ui/trainer/hand_log.h"
 
+#include <atomic>
 #include <future>
 #include <memory>
 
@@ -11,6 +12,7 @@ class QAction;
 class QLabel;
 class QPushButton;
 class QShortcut;
+class QTimer;
 
 namespace ui {
 
@@ -22,7 +24,7 @@ class ReviewWindow;
 class TTrainerForm : public TMainForm {
     Q_OBJECT
 public:
-    static constexpr int kStripHeight = 56;
+    static constexpr int kStripHeight = 73;
 
     explicit TTrainerForm(QWidget* parent = nullptr);
     explicit TTrainerForm(Clock clock, QWidget* parent = nullptr);
@@ -33,6 +35,9 @@ public:
     QLabel* adviceLine() const { return advice_; }
     QLabel* verdictLine() const { return verdict_; }
     QLabel* tallyLine() const { return tally_; }
+    QLabel* chartLine() const { return chartLine_; }
+    // Waits until the strategy chart is derived and given to the coach (tests, benchmarks).
+    void waitForChart();
     QPushButton* hintButton() const { return hintButton_; }
     const trainer::HandLog& handLog() const { return *log_; }
 
@@ -48,6 +53,8 @@ public:
 private:
     void buildStrip();
     void buildMenu();
+    void deriveChart();
+    void takeChartWhenReady();
     void refreshStrip();
     void logJudgedHand();
     // Tells the player once, over the shown table, that the log is off and why.
@@ -58,6 +65,7 @@ private:
     QLabel* advice_ = nullptr;
     QLabel* verdict_ = nullptr;
     QLabel* tally_ = nullptr;
+    QLabel* chartLine_ = nullptr;
     QPushButton* hintButton_ = nullptr;
     QShortcut* hintKey_ = nullptr;
     std::unique_ptr<trainer::HandLog> log_;
@@ -66,6 +74,10 @@ private:
     ReviewWindow* review_ = nullptr;
     // Every five-card hand scored once, off the UI thread, before the first deal needs it.
     std::future<void> scoring_;
+    // The game's strategy chart, derived off the UI thread; a closing window stops it.
+    std::shared_ptr<std::atomic_bool> chartCancelled_;
+    std::future<std::shared_ptr<const odds::StrategyChart>> chart_;
+    QTimer* chartPoll_ = nullptr;
 };
 
 } // namespace ui
