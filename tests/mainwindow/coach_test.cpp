@@ -127,6 +127,7 @@ TEST(Coach, HintsAndVerdictsNameTheChartsRules) {
                   .held = 0b10111});
     EXPECT_EQ(coach.ChartLine(), rule1 + "; you played rule 2");
     EXPECT_EQ(coach.judged()->chartLine, 1);
+    EXPECT_EQ(coach.ChartRule(), 0);
 
     // Kept nothing the chart names (a pair of nothing): the verdict says so.
     play(coach, flushWithRoyalDraw, 0b00011);

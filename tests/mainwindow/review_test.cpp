@@ -6,7 +6,10 @@
 #include "ui/trainer/hand_log.h"
 #include "ui/trainer/progress_chart.h"
 #include "ui/trainer/review_window.h"
+#include "ui/trainer/strategy_window.h"
 #include "ui/trainer/trainer_form.h"
+
+#include "odds/hold_pattern.h"
 
 #include <QAction>
 #include <QLabel>
@@ -156,6 +159,31 @@ TEST_F(ReviewTest, AMistakeAtTheTableIsReviewed) {
     Click(table->widgets().Mazzo1);
     table->reviewAction()->trigger();
     EXPECT_TRUE(table->reviewWindow()->gameLine()->text().contains(QStringLiteral("2 hands")));
+}
+
+// The Strategy window lists the chart rule by rule and selects the rule it is given.
+TEST(StrategyWindow, ListsTheRulesAndSelectsTheHandsRule) {
+    const odds::Game game = odds::Game::fromTable(odds::PayTable::game());
+    odds::HandIndices cards{};
+    const std::array<engine::CardCode, 5> hand{37, 39, 38, 32, 36}; // J♥ K♥ Q♥ 6♥ 10♥
+    for (std::size_t i = 0; i < cards.size(); ++i)
+        cards[i] = odds::indexOf(hand[i]);
+    const auto chart = std::make_shared<const odds::StrategyChart>(
+        game, std::vector<odds::HoldPattern>{odds::holdPattern(game.scheme(), cards, 0b11111),
+                                             odds::holdPattern(game.scheme(), cards, 0b10111)});
+    ui::StrategyWindow window(chart, std::nullopt);
+    const QTreeWidget* rules = window.ruleList();
+    ASSERT_EQ(rules->topLevelItemCount(), static_cast<int>(chart->lines().size()));
+    for (int i = 0; i < rules->topLevelItemCount(); ++i)
+        EXPECT_EQ(row(rules, i).mid(0, 2),
+                  (QStringList{
+                      QString::number(i + 1),
+                      QString::fromStdString(chart->lines()[static_cast<std::size_t>(i)].text)}));
+    window.setCurrentRule(1);
+    ASSERT_EQ(rules->selectedItems().size(), 1);
+    EXPECT_EQ(rules->selectedItems()[0], rules->topLevelItem(1));
+    window.setCurrentRule(std::nullopt);
+    EXPECT_TRUE(rules->selectedItems().isEmpty());
 }
 
 } // namespace

@@ -40,6 +40,11 @@ const odds::ChartAdvice* Coach::Advice() {
     return advice_->line >= 0 ? &*advice_ : nullptr;
 }
 
+std::optional<int> Coach::ChartRule() {
+    const odds::ChartAdvice* advice = Advice();
+    return advice ? std::optional<int>(advice->line) : std::nullopt;
+}
+
 std::string Coach::RuleText(int line) const {
     return "Rule " + std::to_string(line + 1) + ": " +
            chart_->lines()[static_cast<std::size_t>(line)].text;

@@ -46,6 +46,8 @@ public:
     // The game's strategy chart, once it is derived: hints and verdicts then name its lines.
     void setChart(std::shared_ptr<const odds::StrategyChart> chart);
     bool hasChart() const { return chart_ != nullptr; }
+    // The chart's rule (0 first) for the hand dealt or just drawn; none without a chart.
+    std::optional<int> ChartRule();
 
     // Whether a hint can be given: a hand is dealt and not yet drawn.
     bool CanHint() const { return analysis_.has_value(); }

@@ -4,6 +4,7 @@
 #include "ui/boxes/boxes.h"
 #include "ui/boxes/error_report.h"
 #include "ui/trainer/review_window.h"
+#include "ui/trainer/strategy_window.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -67,21 +68,22 @@ TTrainerForm::~TTrainerForm() {
 
 void TTrainerForm::deriveChart() {
     chartCancelled_ = std::make_shared<std::atomic_bool>(false);
-    chart_ = std::async(
-        std::launch::async,
-        [table = coach_.table(),
-         cancelled = chartCancelled_]() -> std::shared_ptr<const odds::StrategyChart> {
-            try {
-                return std::make_shared<const odds::StrategyChart>(odds::StrategyChart::derive(
-                    odds::Game::fromTable(table), odds::StrategyChart::kDefaultMaxLines,
-                    odds::StrategyChart::kDefaultMinLineWorth, [&cancelled](double) {
-                        if (*cancelled)
-                            throw ChartCancelled{};
-                    }));
-            } catch (const ChartCancelled&) {
-                return nullptr;
-            }
-        });
+    // The chart, then its accuracy over every deal for the Strategy window.
+    chart_ = std::async(std::launch::async, [table = coach_.table(), cancelled = chartCancelled_] {
+        const auto stop = [&cancelled](double) {
+            if (*cancelled)
+                throw ChartCancelled{};
+        };
+        DerivedChart derived;
+        try {
+            derived.chart = std::make_shared<const odds::StrategyChart>(odds::StrategyChart::derive(
+                odds::Game::fromTable(table), odds::StrategyChart::kDefaultMaxLines,
+                odds::StrategyChart::kDefaultMinLineWorth, stop));
+            derived.accuracy = derived.chart->replay(0, stop);
+        } catch (const ChartCancelled&) {
+        }
+        return derived;
+    });
     chartPoll_ = new QTimer(this);
     chartPoll_->setInterval(kChartPollMs);
     connect(chartPoll_, &QTimer::timeout, this, [this] { takeChartWhenReady(); });
@@ -92,7 +94,9 @@ void TTrainerForm::takeChartWhenReady() {
     if (!chart_.valid() || chart_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
         return;
     chartPoll_->stop();
-    coach_.setChart(chart_.get());
+    derived_ = chart_.get();
+    coach_.setChart(derived_.chart);
+    strategyAction_->setEnabled(derived_.chart != nullptr);
     refreshStrip();
 }
 
@@ -162,6 +166,29 @@ void TTrainerForm::buildMenu() {
         if (isEnabled() && !QApplication::activeModalWidget())
             RunGuarded([this] { ReviewClick(); });
     });
+
+    strategyAction_ = menu->addAction(QStringLiteral("&Strategy..."));
+    strategyAction_->setObjectName(QStringLiteral("TrainerStrategy"));
+    strategyAction_->setShortcut(QKeySequence(Qt::Key_S));
+    strategyAction_->setStatusTip(QStringLiteral("The game's strategy chart"));
+    strategyAction_->setEnabled(false); // until the chart is derived
+    connect(strategyAction_, &QAction::triggered, this, [this] {
+        if (isEnabled() && !QApplication::activeModalWidget())
+            RunGuarded([this] { StrategyClick(); });
+    });
+}
+
+void TTrainerForm::StrategyClick() {
+    if (!derived_.chart)
+        return;
+    if (!strategy_) {
+        strategy_ = new StrategyWindow(derived_.chart, derived_.accuracy, this);
+        strategy_->move(geometry().center() - strategy_->rect().center());
+    }
+    strategy_->setCurrentRule(coach_.ChartRule());
+    strategy_->show();
+    strategy_->raise();
+    strategy_->activateWindow();
 }
 
 void TTrainerForm::ReviewClick() {

@@ -17,6 +17,13 @@ class QTimer;
 namespace ui {
 
 class ReviewWindow;
+class StrategyWindow;
+
+// The chart and its accuracy over every deal, as the trainer derives them at start.
+struct DerivedChart {
+    std::shared_ptr<const odds::StrategyChart> chart;
+    std::optional<odds::ChartAccuracy> accuracy;
+};
 
 // The table with the trainer's strip below its bottom panel. The game still talks to the
 // table alone; the round's steps it tells the view go to the coach, whose advice the strip
@@ -46,6 +53,11 @@ public:
     // Opens the Review window over the log (Trainer > Review, Ctrl+R).
     void ReviewClick();
     ReviewWindow* reviewWindow() const { return review_; }
+    // Opens the game's strategy chart, the current hand's rule selected (Trainer > Strategy,
+    // S); there once the chart is derived.
+    void StrategyClick();
+    StrategyWindow* strategyWindow() const { return strategy_; }
+    QAction* strategyAction() const { return strategyAction_; }
     QAction* reviewAction() const { return reviewAction_; }
 
     void roundStepped(const engine::RoundNotice& notice) override;
@@ -72,11 +84,14 @@ private:
     bool logProblemReported_ = false;
     QAction* reviewAction_ = nullptr;
     ReviewWindow* review_ = nullptr;
+    QAction* strategyAction_ = nullptr;
+    StrategyWindow* strategy_ = nullptr;
     // Every five-card hand scored once, off the UI thread, before the first deal needs it.
     std::future<void> scoring_;
     // The game's strategy chart, derived off the UI thread; a closing window stops it.
     std::shared_ptr<std::atomic_bool> chartCancelled_;
-    std::future<std::shared_ptr<const odds::StrategyChart>> chart_;
+    std::future<DerivedChart> chart_;
+    DerivedChart derived_;
     QTimer* chartPoll_ = nullptr;
 };
 
