@@ -17,7 +17,9 @@ QString percent(const odds::Fraction& share, int places) {
 
 QString accuracyText(const odds::StrategyChart& chart,
                      const std::optional<odds::ChartAccuracy>& accuracy) {
-    const QString title = QString::fromStdString(chart.game().title());
+    QString title = QString::fromStdString(chart.game().title());
+    if (!title.isEmpty())
+        title[0] = title[0].toUpper(); // it opens the sentence
     if (!accuracy)
         return title;
     return QStringLiteral("%1: played over every deal, the chart returns %2 against %3 for "
