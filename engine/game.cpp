@@ -80,6 +80,7 @@ void Game::FormCreate() {
     RoundState = Round::Deal;
     ShowEmptySlots();
     DeckPos = 1;
+    TellRound(RoundStep::NewGame);
 }
 
 void Game::Mazzo1Click() {
@@ -110,9 +111,14 @@ void Game::Deal() {
     view_.SetStatusText(kDrawPrompt);
     view_.SetDeckCursor(ScreenCursor::ChangeCursor);
     RoundState = Round::Draw;
+    dealt_ = Hand;
+    TellRound(RoundStep::Dealt);
 }
 
 void Game::Draw() {
+    unsigned held = 0;
+    for (int slot = 1; slot <= kHandSize; ++slot)
+        held |= Change[slot] == 1 ? 0u : 1u << (slot - 1);
     for (int slot = 1; slot <= kHandSize; ++slot) {
         if (Change[slot] == 1) {
             Hand[slot] = NextCard();
@@ -135,6 +141,7 @@ void Game::Draw() {
     view_.SetStatusText(kDealPrompt);
     view_.SetDeckCursor(ScreenCursor::HandCursor);
     RoundState = Round::Deal;
+    TellRound(RoundStep::Drawn, held);
 
     // The boxes open over a table that already shows the settled bankroll and the next deal.
     EndOfGameTests();
@@ -196,6 +203,7 @@ void Game::NuovoClick() {
     SetMode(clRed, "&Start");
     ShowEmptySlots();
     DeckPos = 1;
+    TellRound(RoundStep::NewGame);
 }
 
 void Game::PuntataClick() {
@@ -230,6 +238,17 @@ void Game::SetCommandsEnabled(bool enabled) {
 void Game::SetMode(TColor color, const std::string& text) {
     view_.SetModeColor(color);
     view_.SetModeText(text);
+}
+
+void Game::TellRound(RoundStep step, unsigned held) {
+    RoundNotice notice{.step = step, .held = held};
+    if (step != RoundStep::NewGame) {
+        for (int slot = 1; slot <= kHandSize; ++slot) {
+            notice.dealt[static_cast<std::size_t>(slot - 1)] = dealt_[slot];
+            notice.hand[static_cast<std::size_t>(slot - 1)] = Hand[slot];
+        }
+    }
+    view_.roundStepped(notice);
 }
 
 void Game::ShowEmptySlots() {

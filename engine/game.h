@@ -70,9 +70,11 @@ private:
     void SetCommandsEnabled(bool enabled);
     void SetMode(TColor color, const std::string& text);
     void ShowEmptySlots();
+    void TellRound(RoundStep step, unsigned held = 0);
 
     GameView& view_;
     UtcClock clock_;
+    std::array<CardCode, kHandSize + 1> dealt_{}; // the hand as dealt, for the draw's notice
 };
 
 } // namespace engine

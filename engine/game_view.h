@@ -1,7 +1,9 @@
 #pragma once
 
+#include "card.h"
 #include "color.h"
 
+#include <array>
 #include <string>
 
 namespace engine {
@@ -19,6 +21,16 @@ enum class BeepType : unsigned { Ok = 0x00, Exclamation = 0x30 };
 struct PromptAnswer {
     std::string text;
     bool confirmed = false;
+};
+
+// A step of the round, told once it has happened: a hand dealt, a hand drawn, a new game.
+enum class RoundStep : std::uint8_t { NewGame, Dealt, Drawn };
+
+struct RoundNotice {
+    RoundStep step = RoundStep::NewGame;
+    std::array<CardCode, kHandSize> dealt{}; // slots 1..5 as dealt; zeros for a new game
+    std::array<CardCode, kHandSize> hand{};  // slots 1..5 now: after a draw, the final hand
+    unsigned held = 0;                       // after a draw, bit i set if slot i + 1 was kept
 };
 
 // Everything the round controller asks of the window. The window implements it;
@@ -48,6 +60,10 @@ public:
     virtual void AppMessageBox(const std::string& text, const std::string& caption) = 0;
     virtual PromptAnswer AskText(const std::string& caption, const std::string& prompt,
                                  const std::string& preset) = 0;
+
+    // Where the round is, for whoever follows it beside the table (the trainer). The table
+    // itself shows all of it through the operations above and ignores this.
+    virtual void roundStepped(const RoundNotice& notice) { static_cast<void>(notice); }
 };
 
 } // namespace engine

@@ -3,9 +3,13 @@
 // coach alone, which is where the analyser's time goes.
 #include "odds/hand_table.h"
 #include "ui/trainer/coach.h"
+#include "ui/trainer/hand_log.h"
+#include "ui/trainer/review_window.h"
 #include "ui/trainer/trainer_form.h"
 
 #include <QApplication>
+#include <QSqlDatabase>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -34,28 +38,80 @@ BENCHMARK(BM_Round<ui::TTrainerForm>)->Name("BM_RoundTrainer")->Unit(benchmark::
 // The coach seeing a deal (which values every hold), a hint and a draw that replaced slot 1.
 void BM_CoachDealHintDraw(benchmark::State& state) {
     odds::HandTable::instance();
-    const std::array<std::array<int, 5>, 4> deals{
+    const std::array<std::array<engine::CardCode, 5>, 4> deals{
         {{11, 12, 13, 1, 28}, {2, 20, 35, 50, 10}, {7, 20, 33, 45, 13}, {40, 41, 42, 43, 44}}};
     trainer::Coach coach;
     std::size_t next = 0;
     for (auto _ : state) {
         const auto& deal = deals[next];
         next = (next + 1) % deals.size();
-        for (int slot = 1; slot <= 5; ++slot)
-            coach.CardShown(slot, deal[static_cast<std::size_t>(slot - 1)]);
-        coach.ModeShown("DRAW");
+        coach.Follow({.step = engine::RoundStep::Dealt, .dealt = deal, .hand = deal});
         coach.Hint();
-        coach.CardShown(1, deal[0] == 52 ? 51 : 52);
-        coach.ModeShown("DEAL");
+        coach.Follow(
+            {.step = engine::RoundStep::Drawn, .dealt = deal, .hand = deal, .held = 0b11110});
         benchmark::DoNotOptimize(coach.tally());
     }
 }
 BENCHMARK(BM_CoachDealHintDraw)->Unit(benchmark::kMillisecond);
 
+// Writing one judged hand to the trainer's log, as the game does after each draw: one
+// committed insert into the write-ahead log.
+void BM_LogHand(benchmark::State& state) {
+    QTemporaryDir data;
+    trainer::HandLog log(data.path() + QStringLiteral("/trainer.sqlite"));
+    trainer::LoggedHand hand;
+    hand.game = "game";
+    hand.dealt = {50, 20, 21, 44, 9};
+    hand.held = 0b10001;
+    hand.value = odds::Fraction(-24, 5405);
+    hand.bestValue = odds::Fraction(1, 3);
+    hand.cost = odds::Fraction(5477, 16215);
+    for (auto _ : state) {
+        ++hand.playedAt;
+        if (!log.record(hand)) {
+            state.SkipWithError(log.problem().toStdString().c_str());
+            break;
+        }
+    }
+}
+BENCHMARK(BM_LogHand)->Unit(benchmark::kMicrosecond);
+
+// Opening the Review over a log of 100,000 hands of one game, a quarter of them mistakes:
+// the statistics, the progress chart's points and both lists, read and put in the window.
+void BM_OpenReview(benchmark::State& state) {
+    QTemporaryDir data;
+    trainer::HandLog log(data.path() + QStringLiteral("/trainer.sqlite"));
+    QSqlDatabase db = log.database();
+    db.transaction();
+    trainer::LoggedHand hand;
+    hand.game = "game";
+    for (int i = 0; i < 100'000; ++i) {
+        hand.dealt = {1, 2, 3, 4, 5 + i % 40};
+        hand.held = static_cast<unsigned>(i % 32);
+        const bool wrong = i % 4 == 0;
+        hand.best = wrong ? hand.held ^ 1u : hand.held;
+        hand.cost = odds::Fraction(wrong ? 1 + (i * 7919) % 5000 : 0, 10000);
+        hand.chartLine = wrong ? std::optional<int>(1 + i % 40) : std::nullopt;
+        hand.playedAt = i;
+        log.record(hand);
+    }
+    db.commit();
+    for (auto _ : state) {
+        ui::ReviewWindow review(log.database(), QStringLiteral("game"));
+        review.show();
+        QApplication::processEvents(); // laid out and painted once
+        benchmark::DoNotOptimize(review.mistakeList());
+    }
+}
+BENCHMARK(BM_OpenReview)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The trainer's rounds log their hands: into a folder of the run's own, not the user's.
+    const QTemporaryDir data;
+    setenv("XDG_DATA_HOME", data.path().toLocal8Bit().constData(), 1);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

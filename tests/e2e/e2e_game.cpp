@@ -1,8 +1,9 @@
 // Plays one round of the real game in a real X11 window, as a player would: start it, click
 // the deck, mark a card, click the deck, look at the screen, quit with Ctrl+Q and Enter.
 // With --trainer it starts the trainer, asks for a hint with H before marking, and reads the
-// strip below the table: the hint, the verdict of the draw and the tally. With --openbox the
-// round is played under a window manager.
+// strip below the table: the hint, the verdict of the draw and the tally; then it kills the game
+// between two hands, finds every judged hand in the trainer's log, starts the game again and
+// plays one more. With --openbox the round is played under a window manager.
 // Usage: e2e_game PATH_TO_VANDOLIN [SCREENSHOT.png] [--openbox] [--trainer]
 // Exits 0 on success, 1 on a failed check, 77 (skipped) when the X tools are missing.
 #include "e2e_check.h"
@@ -19,6 +20,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <algorithm>
@@ -39,12 +43,14 @@ constexpr QPoint kBetBar(284, 278 + 4); // inside the bottom panel
 constexpr QRgb kMaroon = 0x800000;
 constexpr QRgb kLime = 0x00FF00;
 constexpr QRgb kYellow = 0xFFFF00;
-constexpr QRgb kRed = 0xFF0000;
-// The trainer's strip below the bottom panel: advice, verdict and tally lines.
-constexpr int kStripHeight = 56;
+// The strip's inks: a right hold's verdict pale green, a mistake's and the tally white.
+constexpr QRgb kRightInk = 0xE0FFE0;
+constexpr QRgb kWhite = 0xFFFFFF;
+// The trainer's strip below the bottom panel: advice, verdict, chart and tally lines.
+constexpr int kStripHeight = 73;
 constexpr QRect kAdviceLine(12, 307 + 4, 362, 16);
 constexpr QRect kVerdictLine(12, 307 + 21, 410, 16);
-constexpr QRect kTallyLine(12, 307 + 38, 410, 16);
+constexpr QRect kTallyLine(12, 307 + 55, 410, 16);
 // How long a step may take to show on the screen; generous for a busy CI machine, and only
 // spent when something is wrong.
 constexpr int kPatienceMs = 10000;
@@ -138,6 +144,9 @@ int main(int argc, char** argv) {
     env.insert(QStringLiteral("DISPLAY"), x.display());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    // The trainer's log goes to a data folder of this run's own.
+    QTemporaryDir data;
+    env.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
     player.setProcessEnvironment(env);
     e2e::XSession::EndWithParent(player);
     player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -150,19 +159,19 @@ int main(int argc, char** argv) {
     }
 
     // The task bar's name of the window is the application title.
-    const auto window = x.WaitForWindow(test_support::ApplicationTitle(), 15000);
+    auto window = x.WaitForWindow(test_support::ApplicationTitle(), 15000);
     check(window.has_value(), "a window named after the application title appears");
     if (!window) {
         player.kill();
         player.waitForFinished();
         return 1;
     }
-    const QRect frame = x.Geometry(*window).value_or(QRect());
+    QRect frame = x.Geometry(*window).value_or(QRect());
     check(frame.size() == outer,
-          trainer ? "the window is 442 x 409: the table and the strip" : "the window is 442 x 353");
+          trainer ? "the window is 442 x 426: the table and the strip" : "the window is 442 x 353");
     check(frame.topLeft() == QPoint((1024 - outer.width()) / 2, (768 - outer.height()) / 2),
           "centred on the screen");
-    const QPoint client = frame.topLeft() + kClientOrigin;
+    QPoint client = frame.topLeft() + kClientOrigin;
 
     // First painted window: the empty slot picture in slot 1 is on the screen.
     QImage screen;
@@ -193,7 +202,7 @@ int main(int argc, char** argv) {
     check(screenShows([&](const QImage& shot) { return countColour(shot, betBar, kMaroon) > 5; }),
           "the window starts active and the bet panel shows the bet");
 
-    const QPoint deckCentre = client + kDeck + QPoint(kCard.width() / 2, kCard.height() / 2);
+    QPoint deckCentre = client + kDeck + QPoint(kCard.width() / 2, kCard.height() / 2);
     const QPoint slot1Centre =
         client + QPoint(kSlotLeft[0], kSlotTop) + QPoint(kCard.width() / 2, kCard.height() / 2);
 
@@ -228,12 +237,12 @@ int main(int argc, char** argv) {
         return screen.copy(QRect(client + line.topLeft(), line.size()));
     };
     // A line has changed once it differs from before and shows text in one of the strip's
-    // colours (yellow, lime, red, silver).
+    // inks.
     const auto lineChanges = [&](const QRect& line, const QImage& before) {
         const QRect area(client + line.topLeft(), line.size());
         return screenShows([&](const QImage& shot) {
             int ink = 0;
-            for (QRgb colour : {kYellow, kLime, kRed, QRgb{0xC0C0C0}})
+            for (QRgb colour : {kYellow, kRightInk, kWhite})
                 ink += countColour(shot, area, colour);
             return ink > 20 && shot.copy(area) != before;
         });
@@ -266,8 +275,8 @@ int main(int argc, char** argv) {
           "the unmarked cards stay");
 
     if (trainer) {
-        // Slots 2..5 were kept: right when no hold of the dealt hand is worth more (lime),
-        // a mistake otherwise (red), exactly as the analyser values them.
+        // Slots 2..5 were kept: right when no hold of the dealt hand is worth more (pale
+        // green), a mistake otherwise (white), exactly as the analyser values them.
         const auto analysis = odds::analyseHand({dealt[0], dealt[1], dealt[2], dealt[3], dealt[4]},
                                                 odds::PayTable::game());
         const auto kept =
@@ -276,7 +285,7 @@ int main(int argc, char** argv) {
         const bool right = kept->grossValue() == analysis.best().grossValue();
         const QRect verdict(client + kVerdictLine.topLeft(), kVerdictLine.size());
         check(screenShows([&](const QImage& shot) {
-                  return countColour(shot, verdict, right ? kLime : kRed) > 20;
+                  return countColour(shot, verdict, right ? kRightInk : kWhite) > 20;
               }),
               right ? "the strip calls the kept cards right"
                     : "the strip calls the kept cards a mistake");
@@ -325,7 +334,7 @@ int main(int argc, char** argv) {
 
     // Nine more rounds, each seen through the round-state label: lime DRAW after the deal,
     // yellow DEAL after the draw. Then the resident memory.
-    const QRect modeArea(client + kMode, QSize(60, 16));
+    QRect modeArea(client + kMode, QSize(60, 16));
     const auto modeShows = [&](QRgb colour) {
         return screenShows(
             [&](const QImage& shot) { return countColour(shot, modeArea, colour) > 10; });
@@ -349,6 +358,60 @@ int main(int argc, char** argv) {
     check(rounds == 9, "nine more rounds deal and draw");
     const long rssKb = residentKilobytes(player.processId());
 
+    if (trainer) {
+        // Killed between two hands, the game has already logged every hand it judged.
+        player.kill();
+        player.waitForFinished();
+        const QString logFile = data.path() + QStringLiteral("/vandolin/trainer.sqlite");
+        const auto loggedHands = [&] {
+            std::vector<QString> rows;
+            {
+                QSqlDatabase db =
+                    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("log"));
+                db.setDatabaseName(logFile);
+                QSqlQuery query(db);
+                if (db.open() &&
+                    query.exec(QStringLiteral("SELECT deal || '|' || held FROM hands ORDER BY id")))
+                    while (query.next())
+                        rows.push_back(query.value(0).toString());
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("log"));
+            return rows;
+        };
+        const std::vector<QString> logged = loggedHands();
+        std::printf("     hands in the log after the kill: %zu\n", logged.size());
+        check(static_cast<int>(logged.size()) == 1 + rounds,
+              "the killed game's log holds every judged hand");
+        const QStringList firstDeal = logged.empty() ? QStringList() : logged[0].split(u'|');
+        check(firstDeal.size() == 2 && firstDeal[1] == QStringLiteral("30") &&
+                  firstDeal[0].split(u' ').size() == 5,
+              "the first hand is logged with slots 2 to 5 kept");
+
+        // Started again, the game adds to the same log.
+        player.start(game, {QStringLiteral("--trainer")});
+        window = player.waitForStarted(5000)
+                     ? x.WaitForWindow(test_support::ApplicationTitle(), 15000)
+                     : std::nullopt;
+        check(window.has_value(), "the game starts again after the kill");
+        if (!window) {
+            player.kill();
+            player.waitForFinished();
+            return 1;
+        }
+        frame = x.Geometry(*window).value_or(QRect());
+        client = frame.topLeft() + kClientOrigin;
+        deckCentre = client + kDeck + QPoint(kCard.width() / 2, kCard.height() / 2);
+        modeArea.moveTopLeft(client + kMode);
+        screenShows([&](const QImage& shot) {
+            return pictureAt(shot, client + QPoint(kSlotLeft[0], kSlotTop)) == 63;
+        });
+        separateClickOnDeck();
+        const bool dealtAgain = modeShows(kLime);
+        separateClickOnDeck();
+        check(dealtAgain && modeShows(kYellow), "a hand is played after the restart");
+        // The draw is logged before its verdict shows; the log is read once the game has ended.
+    }
+
     // Ctrl+Q, then Enter on the farewell box.
     x.Run(QStringLiteral("xdotool"),
           {QStringLiteral("windowfocus"), QStringLiteral("--sync"), *window});
@@ -365,6 +428,14 @@ int main(int argc, char** argv) {
     if (!ended) {
         player.kill();
         player.waitForFinished();
+    }
+    if (trainer) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+        db.setDatabaseName(data.path() + QStringLiteral("/vandolin/trainer.sqlite"));
+        QSqlQuery query(db);
+        const bool read =
+            db.open() && query.exec(QStringLiteral("SELECT count(*) FROM hands")) && query.next();
+        check(read && query.value(0).toInt() == rounds + 2, "the log holds the hands of both runs");
     }
 
     std::printf("     start-up to first painted table: %lld ms\n",

@@ -6,10 +6,14 @@
 #include "ui/trainer/trainer_form.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace testing_support;
 
@@ -23,6 +27,10 @@ constexpr std::uint32_t kJacksOrFlushDraw = 3012; // K♣ 10♣ J♥ J♣ 2♣
 class TrainerTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The trainer's log goes to a folder of this test's own.
+        ASSERT_TRUE(data.isValid());
+        previous = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
         table = std::make_unique<ui::TTrainerForm>([this] { return seed; });
         Activate(*table);
     }
@@ -46,10 +54,14 @@ protected:
     std::string advice() const { return table->adviceLine()->text().toStdString(); }
     std::string verdict() const { return table->verdictLine()->text().toStdString(); }
     std::string tally() const { return table->tallyLine()->text().toStdString(); }
-    QColor verdictColour() const {
-        return table->verdictLine()->palette().color(QPalette::WindowText);
+
+    void TearDown() override {
+        table.reset();
+        qputenv("XDG_DATA_HOME", previous);
     }
 
+    QTemporaryDir data;
+    QByteArray previous;
     std::uint32_t seed = kFixedClock;
     std::unique_ptr<ui::TTrainerForm> table;
 };
@@ -63,14 +75,13 @@ TEST_F(TrainerTest, ADealtRoyalFlushKeepsAllFive) {
     EXPECT_TRUE(table->hintButton()->isEnabled());
     EXPECT_EQ(advice(), "Press H for the best hold");
     hint();
-    EXPECT_EQ(advice(), "Best: keep Q♥ K♥ A♥ 10♥ J♥ — +500.00 bet");
+    EXPECT_EQ(advice(), "Best: keep Q♥ K♥ A♥ 10♥ J♥ — +500.00 bets");
     draw();
-    EXPECT_EQ(advice(), "You kept Q♥ K♥ A♥ 10♥ J♥ — +500.00 bet");
-    EXPECT_EQ(verdict(), "Right: no hold is worth more.");
-    EXPECT_EQ(verdictColour(), QColor(0, 255, 0));
+    EXPECT_EQ(advice(), "You kept Q♥ K♥ A♥ 10♥ J♥ — +500.00 bets");
+    EXPECT_EQ(verdict(), "✓ Right: no hold is worth more.");
     EXPECT_FALSE(table->hintButton()->isEnabled());
     hint(); // after the draw the key does nothing
-    EXPECT_EQ(tally(), "Hands 1  Right 1  Mistakes 0  Given away 0.00 bet  Hints 1");
+    EXPECT_EQ(tally(), "Hands 1  Mistakes 0  Given away 0.00 bets  Hints 1");
 }
 
 // Under this game's table a made flush wins 20 bets, more than four to the royal are worth
@@ -79,12 +90,11 @@ TEST_F(TrainerTest, ADealtRoyalFlushKeepsAllFive) {
 TEST_F(TrainerTest, FourToARoyalInAMadeFlush) {
     deal(kRoyalDrawOrFlush);
     Click(table->hintButton());
-    EXPECT_EQ(advice(), "Best: keep J♥ K♥ Q♥ 6♥ 10♥ — +20.00 bet");
+    EXPECT_EQ(advice(), "Best: keep J♥ K♥ Q♥ 6♥ 10♥ — +20.00 bets");
     draw({4});
-    EXPECT_EQ(advice(), "You kept J♥ K♥ Q♥ 10♥ — +18.60 bet");
-    EXPECT_EQ(verdict(), "Best: keep J♥ K♥ Q♥ 6♥ 10♥ — +20.00 bet; cost 1.40 bet");
-    EXPECT_EQ(verdictColour(), QColor(255, 0, 0));
-    EXPECT_EQ(tally(), "Hands 1  Right 0  Mistakes 1  Given away 1.40 bet  Hints 1");
+    EXPECT_EQ(advice(), "You kept J♥ K♥ Q♥ 10♥ — +18.60 bets");
+    EXPECT_EQ(verdict(), "✗ Best: keep J♥ K♥ Q♥ 6♥ 10♥ — +20.00 bets; cost 1.40 bets");
+    EXPECT_EQ(tally(), "Hands 1  Mistakes 1  Given away 1.40 bets  Hints 1");
 }
 
 // The answers as `vandolin-odds hold KC TC JH JC 2C` ranks them: four to the flush 157/47,
@@ -92,17 +102,17 @@ TEST_F(TrainerTest, FourToARoyalInAMadeFlush) {
 TEST_F(TrainerTest, APairOfJacksWithFourToAFlush) {
     deal(kJacksOrFlushDraw);
     hint();
-    EXPECT_EQ(advice(), "Best: keep K♣ 10♣ J♣ 2♣ — +3.34 bet");
+    EXPECT_EQ(advice(), "Best: keep K♣ 10♣ J♣ 2♣ — +3.34 bets");
     draw({1, 2, 5});
-    EXPECT_EQ(advice(), "You kept J♥ J♣ — +3.26 bet");
-    EXPECT_EQ(verdict(), "Best: keep K♣ 10♣ J♣ 2♣ — +3.34 bet; cost 0.08 bet");
+    EXPECT_EQ(advice(), "You kept J♥ J♣ — +3.26 bets");
+    EXPECT_EQ(verdict(), "✗ Best: keep K♣ 10♣ J♣ 2♣ — +3.34 bets; cost 0.08 bets");
 
     // The same deal played right; marking and unmarking a card leaves it held.
     deal(kJacksOrFlushDraw);
     Click(slot(4));
     draw({3, 4});
-    EXPECT_EQ(advice(), "You kept K♣ 10♣ J♣ 2♣ — +3.34 bet");
-    EXPECT_EQ(verdict(), "Right: no hold is worth more.");
+    EXPECT_EQ(advice(), "You kept K♣ 10♣ J♣ 2♣ — +3.34 bets");
+    EXPECT_EQ(verdict(), "✓ Right: no hold is worth more.");
 }
 
 TEST_F(TrainerTest, TheTallyCountsTheSessionAndNewClearsIt) {
@@ -116,14 +126,14 @@ TEST_F(TrainerTest, TheTallyCountsTheSessionAndNewClearsIt) {
     table->HintClick();
     draw({1, 2, 5});
     // 66/47 + 417/5405 given away.
-    EXPECT_EQ(tally(), "Hands 3  Right 1  Mistakes 2  Given away 1.48 bet  Hints 2");
+    EXPECT_EQ(tally(), "Hands 3  Mistakes 2  Given away 1.48 bets  Hints 2");
 
     w().Nuovo1->trigger();
-    EXPECT_EQ(tally(), "Hands 0  Right 0  Mistakes 0  Given away 0.00 bet  Hints 0");
+    EXPECT_EQ(tally(), "Hands 0  Mistakes 0  Given away 0.00 bets  Hints 0");
     EXPECT_EQ(verdict(), "");
     deal(kRoyalFlush);
     draw({1}); // the queen thrown away: 500 - 181/47
-    EXPECT_EQ(tally(), "Hands 1  Right 0  Mistakes 1  Given away 496.15 bet  Hints 0");
+    EXPECT_EQ(tally(), "Hands 1  Mistakes 1  Given away 496.15 bets  Hints 0");
 }
 
 // The strip is added below an unchanged table, and the grown window keeps its size.
@@ -142,33 +152,84 @@ TEST_F(TrainerTest, TheTableAboveTheStripIsUnchanged) {
 
     // A long session's tally and a long verdict still fit their lines.
     const QString longTally =
-        QStringLiteral("Hands 999  Right 999  Mistakes 999  Given away 99.99 bet  Hints 999");
+        QStringLiteral("Hands 999  Mistakes 999  Given away 999.99 bets  Hints 999");
     EXPECT_LE(table->tallyLine()->fontMetrics().horizontalAdvance(longTally),
               table->tallyLine()->width());
+    // A mistake's verdict is in bold.
     const QString longVerdict =
-        QStringLiteral("Best: keep 10♥ 10♣ 10♦ 10♠ — +100.00 bet; cost 100.00 bet");
-    EXPECT_LE(table->verdictLine()->fontMetrics().horizontalAdvance(longVerdict),
-              table->verdictLine()->width());
+        QStringLiteral("✗ Best: keep 10♥ 10♣ 10♦ 10♠ — +100.00 bets; cost 100.00 bets");
+    QFont bold = table->verdictLine()->font();
+    bold.setBold(true);
+    EXPECT_LE(QFontMetrics(bold).horizontalAdvance(longVerdict), table->verdictLine()->width());
 
     const QSize grown = table->size();
     table->resize(grown + QSize(40, 30));
     EXPECT_EQ(table->size(), grown);
 }
 
-// The coach only believes a deal of five different cards; anything else must not reach the
-// analyser, which refuses it by throwing.
-TEST(Coach, NoAdviceWithoutFiveDifferentCards) {
-    trainer::Coach coach;
-    for (int slot = 1; slot <= 4; ++slot)
-        coach.CardShown(slot, slot);
-    coach.CardShown(5, 63); // the empty slot's picture
-    EXPECT_NO_THROW(coach.ModeShown("DRAW"));
-    EXPECT_FALSE(coach.CanHint());
-    coach.CardShown(5, 4); // a repeated card
-    EXPECT_NO_THROW(coach.ModeShown("DRAW"));
-    EXPECT_FALSE(coach.CanHint());
-    EXPECT_NO_THROW(coach.ModeShown("DEAL"));
-    EXPECT_EQ(coach.tally().hands, 0);
+// Every line of the strip reads on the felt at the contrast the WCAG ask of normal text,
+// 4.5 : 1, by their relative luminance; a mistake is marked by more than its colour.
+TEST_F(TrainerTest, TheStripReadsOnTheFelt) {
+    const auto luminance = [](const QColor& colour) {
+        const auto channel = [](double c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+               0.0722 * channel(colour.blueF());
+    };
+    const auto contrast = [&](const QColor& a, const QColor& b) {
+        const double la = luminance(a);
+        const double lb = luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    };
+    // The felt as it is painted below the lines.
+    const QColor felt =
+        table->strip()->grab().toImage().pixelColor(2, table->strip()->height() - 2);
+    const auto checkLines = [&](const char* when) {
+        for (QLabel* line :
+             {table->adviceLine(), table->verdictLine(), table->chartLine(), table->tallyLine()}) {
+            const QColor ink = line->palette().color(QPalette::WindowText);
+            EXPECT_GE(contrast(ink, felt), 4.5)
+                << when << ": " << line->objectName().toStdString() << " "
+                << ink.name().toStdString() << " on " << felt.name().toStdString();
+        }
+    };
+    checkLines("at the start");
+    deal(kRoyalFlush);
+    hint();
+    checkLines("after a hint");
+    draw();
+    checkLines("after a right hold");
+    EXPECT_FALSE(table->verdictLine()->font().bold());
+    deal(kRoyalDrawOrFlush);
+    draw({4});
+    checkLines("after a mistake");
+    EXPECT_TRUE(table->verdictLine()->font().bold());
+    EXPECT_TRUE(verdict().starts_with("✗ "));
+}
+
+// A window derived from the table hears the game's start: FormCreate's view calls reach its
+// overrides once the derived window is built, not the base's alone.
+class ListeningTable : public ui::TMainForm {
+public:
+    ListeningTable() : ui::TMainForm([] { return kFixedClock; }, nullptr, StartLater{}) {
+        startGame();
+    }
+    void ShowCard(int slot, int picture) override {
+        shown.emplace_back(slot, picture);
+        ui::TMainForm::ShowCard(slot, picture);
+    }
+    void roundStepped(const engine::RoundNotice& notice) override { steps.push_back(notice.step); }
+
+    std::vector<std::pair<int, int>> shown;
+    std::vector<engine::RoundStep> steps;
+};
+
+TEST(DerivedTable, HearsTheStartOfTheGame) {
+    ListeningTable table;
+    EXPECT_EQ(table.shown,
+              (std::vector<std::pair<int, int>>{{1, 63}, {2, 63}, {3, 63}, {4, 63}, {5, 63}}));
+    EXPECT_EQ(table.steps, std::vector<engine::RoundStep>{engine::RoundStep::NewGame});
 }
 
 } // namespace

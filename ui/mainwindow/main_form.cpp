@@ -42,6 +42,11 @@ QString fromStd(const std::string& text) {
 TMainForm::TMainForm(QWidget* parent) : TMainForm(engine::SystemUtcMilliseconds, parent) {}
 
 TMainForm::TMainForm(Clock clock, QWidget* parent)
+    : TMainForm(std::move(clock), parent, StartLater{}) {
+    startGame();
+}
+
+TMainForm::TMainForm(Clock clock, QWidget* parent, StartLater)
     : platform::FramedWindow(parent),
       game_(*this, clock ? std::move(clock) : engine::UtcClock(engine::SystemUtcMilliseconds)) {
     setObjectName(QStringLiteral("MainForm"));
@@ -56,7 +61,10 @@ TMainForm::TMainForm(Clock clock, QWidget* parent)
         platform::LoadComponentLayout(*this,
                                       QString::fromLatin1(resources::MainFormComponentLayout));
     });
+}
 
+// The game starts once the whole window is built: FormCreate already talks to the view.
+void TMainForm::startGame() {
     RunGuarded([this] { FormCreate(); });
 }
 

@@ -80,6 +80,12 @@ public:
     static QString FarewellText();
 
 protected:
+    // For a derived window: builds the table but leaves the start of the game to the derived
+    // constructor, which calls startGame() once its own overrides can be reached.
+    struct StartLater {};
+    TMainForm(Clock clock, QWidget* parent, StartLater);
+    void startGame();
+
     // Adds room below the bottom panel (the trainer's strip): the window grows by height and
     // keeps the new size as its fixed one.
     void extendClientBelow(int height);

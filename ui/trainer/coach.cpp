@@ -1,25 +1,16 @@
 #include "ui/trainer/coach.h"
 
-#include "odds/pay_table.h"
+#include "ui/trainer/bets_text.h"
+
+#include <algorithm>
 
 namespace trainer {
 
 namespace {
 
-// The mode texts the round controller shows at the deal, at the draw and for a new game.
-constexpr std::string_view kDrawMode = "DRAW";
-constexpr std::string_view kDealMode = "DEAL";
-constexpr std::string_view kNewGameMode = "&Start";
-
-odds::Fraction minus(const odds::Fraction& a, const odds::Fraction& b) {
-    return {a.numerator() * b.denominator() - b.numerator() * a.denominator(),
-            a.denominator() * b.denominator()};
-}
-
-odds::Fraction plus(const odds::Fraction& a, const odds::Fraction& b) {
-    return {a.numerator() * b.denominator() + b.numerator() * a.denominator(),
-            a.denominator() * b.denominator()};
-}
+// Marks the verdict for the eye and for a screen reader alike, whatever its colour.
+constexpr std::string_view kRightMark = "\u2713 ";
+constexpr std::string_view kMistakeMark = "\u2717 ";
 
 std::string cardText(engine::CardCode code) {
     static constexpr std::array<std::string_view, engine::kRanksPerSuit + 1> kRanks{
@@ -34,6 +25,31 @@ std::string cardText(engine::CardCode code) {
 
 } // namespace
 
+Coach::Coach(odds::PayTable table) : table_(std::move(table)) {}
+
+void Coach::setChart(std::shared_ptr<const odds::StrategyChart> chart) {
+    chart_ = std::move(chart);
+    advice_.reset();
+}
+
+const odds::ChartAdvice* Coach::Advice() {
+    if (!chart_ || !odds::isValidHand(dealt_))
+        return nullptr;
+    if (!advice_)
+        advice_ = chart_->advise(dealt_);
+    return advice_->line >= 0 ? &*advice_ : nullptr;
+}
+
+std::optional<int> Coach::ChartRule() {
+    const odds::ChartAdvice* advice = Advice();
+    return advice ? std::optional<int>(advice->line) : std::nullopt;
+}
+
+std::string Coach::RuleText(int line) const {
+    return "Rule " + std::to_string(line + 1) + ": " +
+           chart_->lines()[static_cast<std::size_t>(line)].text;
+}
+
 std::string Coach::HoldText(const std::array<engine::CardCode, engine::kHandSize>& hand,
                             unsigned mask) {
     std::string text;
@@ -47,49 +63,50 @@ std::string Coach::HoldText(const std::array<engine::CardCode, engine::kHandSize
     return text.empty() ? "nothing" : text;
 }
 
-std::string Coach::BetsText(const odds::Fraction& value) {
-    const std::string digits = value.decimal(2);
-    return digits.starts_with('-') ? digits : "+" + digits;
+void Coach::Follow(const engine::RoundNotice& notice) {
+    switch (notice.step) {
+    case engine::RoundStep::Dealt:
+        Dealt(notice.dealt);
+        break;
+    case engine::RoundStep::Drawn:
+        if (analysis_ && notice.dealt == dealt_)
+            Drawn(notice.held);
+        break;
+    case engine::RoundStep::NewGame:
+        analysis_.reset();
+        judged_.reset();
+        hinted_ = false;
+        mistaken_ = false;
+        tally_ = Tally();
+        first_ = "Deal, then press H for the best hold";
+        second_.clear();
+        chartLine_.clear();
+        break;
+    }
 }
 
-void Coach::CardShown(int slot, int picture) {
-    if (slot >= 1 && slot <= engine::kHandSize)
-        shown_[static_cast<std::size_t>(slot - 1)] = picture;
-}
-
-void Coach::CardCovered(int slot) {
-    if (slot >= 1 && slot <= engine::kHandSize)
-        shown_[static_cast<std::size_t>(slot - 1)] = 0;
-}
-
-void Coach::ModeShown(const std::string& text) {
-    if (text == kDrawMode)
-        Dealt();
-    else if (text == kDealMode && analysis_)
-        Drawn();
-    else if (text == kNewGameMode)
-        *this = Coach();
-}
-
-void Coach::Dealt() {
-    dealt_ = shown_;
+void Coach::Dealt(const std::array<engine::CardCode, engine::kHandSize>& hand) {
+    dealt_ = hand;
     hinted_ = false;
     mistaken_ = false;
+    judged_.reset();
     second_.clear();
+    chartLine_.clear();
+    advice_.reset();
     // The deal always shows five different cards; anything else gets no advice.
     if (!odds::isValidHand(dealt_)) {
         analysis_.reset();
         first_.clear();
         return;
     }
-    analysis_ = odds::analyseHand(dealt_, odds::PayTable::game());
+    analysis_ = odds::analyseHand(dealt_, table_);
     first_ = "Press H for the best hold";
 }
 
-std::string Coach::BestText() const {
+std::string Coach::BestText(int places) const {
     const odds::HoldOutcome& best = analysis_->best();
     return "Best: keep " + HoldText(dealt_, best.mask) + " \u2014 " +
-           BetsText(best.value(odds::PayBasis::Net)) + " bet";
+           signedBets(best.value(odds::PayBasis::Net), places);
 }
 
 void Coach::Hint() {
@@ -98,42 +115,69 @@ void Coach::Hint() {
     if (!hinted_)
         ++tally_.hints;
     hinted_ = true;
-    first_ = BestText();
+    first_ = BestText(placesFor(analysis_->best().value(odds::PayBasis::Net)));
+    if (const odds::ChartAdvice* advice = Advice()) {
+        chartLine_ = RuleText(advice->line);
+        // The chart plays a pattern; on a few deals the exact best is another hold.
+        if (advice->mask != analysis_->best().mask)
+            chartLine_ += " (here the chart keeps " + HoldText(dealt_, advice->mask) + ")";
+    }
 }
 
-void Coach::Drawn() {
-    // A kept slot still shows its dealt card; a replaced one shows a card from the rest of
-    // the deck, never the one it replaced.
-    unsigned kept = 0;
-    for (std::size_t slot = 0; slot < shown_.size(); ++slot)
-        if (shown_[slot] == dealt_[slot])
-            kept |= 1u << slot;
-    const odds::HoldOutcome* chosen = nullptr;
-    for (const odds::HoldOutcome& hold : analysis_->holds)
-        if (hold.mask == kept)
-            chosen = &hold;
-    const odds::Fraction chosenValue = chosen->value(odds::PayBasis::Net);
-    const odds::Fraction bestValue = analysis_->best().value(odds::PayBasis::Net);
+void Coach::Drawn(unsigned held) {
+    const auto chosen = std::find_if(analysis_->holds.begin(), analysis_->holds.end(),
+                                     [held](const odds::HoldOutcome& h) { return h.mask == held; });
+    Judgement judgement;
+    judgement.dealt = dealt_;
+    judgement.held = held;
+    judgement.best = analysis_->best().mask;
+    judgement.value = chosen->value(odds::PayBasis::Net);
+    judgement.bestValue = analysis_->best().value(odds::PayBasis::Net);
+    judgement.cost = minus(judgement.bestValue, judgement.value);
+    judgement.hinted = hinted_;
+    const odds::ChartAdvice* advice = Advice();
+    if (advice)
+        judgement.chartLine = advice->line + 1;
 
     ++tally_.hands;
-    first_ = "You kept " + HoldText(dealt_, kept) + " \u2014 " + BetsText(chosenValue) + " bet";
-    if (chosenValue == bestValue) {
+    // Both values at the places that tell them apart, so a mistake never looks like a tie.
+    const int places = placesToTellApart(judgement.value, judgement.bestValue);
+    first_ =
+        "You kept " + HoldText(dealt_, held) + " \u2014 " + signedBets(judgement.value, places);
+    if (judgement.cost.numerator() == 0) {
         ++tally_.right;
-        second_ = "Right: no hold is worth more.";
+        second_ = std::string(kRightMark) + "Right: no hold is worth more.";
     } else {
         ++tally_.mistakes;
         mistaken_ = true;
-        const odds::Fraction cost = minus(bestValue, chosenValue);
-        tally_.givenAway = plus(tally_.givenAway, cost);
-        second_ = BestText() + "; cost " + cost.decimal(2) + " bet";
+        tally_.givenAway = plus(tally_.givenAway, judgement.cost);
+        second_ = std::string(kMistakeMark) + BestText(places) + "; cost " +
+                  bets(judgement.cost, placesFor(judgement.cost));
     }
+    chartLine_.clear();
+    if (advice) {
+        chartLine_ = RuleText(advice->line);
+        if (judgement.cost.numerator() != 0) {
+            // Which line the kept cards would have come from, if the chart names them at all.
+            odds::HandIndices cards{};
+            for (std::size_t slot = 0; slot < cards.size(); ++slot)
+                cards[slot] = odds::indexOf(dealt_[slot]);
+            const int followed =
+                chart_->lineOf(odds::holdPattern(chart_->game().scheme(), cards, held));
+            chartLine_ += followed >= 0 ? "; you played rule " + std::to_string(followed + 1)
+                                        : "; no rule keeps what you kept";
+        }
+    }
+    judged_ = judgement;
     analysis_.reset();
 }
 
 std::string Coach::TallyLine() const {
-    return "Hands " + std::to_string(tally_.hands) + "  Right " + std::to_string(tally_.right) +
-           "  Mistakes " + std::to_string(tally_.mistakes) + "  Given away " +
-           tally_.givenAway.decimal(2) + " bet  Hints " + std::to_string(tally_.hints);
+    // Hands played right are the hands less the mistakes; the line has no room for both.
+    return "Hands " + std::to_string(tally_.hands) + "  Mistakes " +
+           std::to_string(tally_.mistakes) + "  Given away " +
+           bets(tally_.givenAway, placesFor(tally_.givenAway)) + "  Hints " +
+           std::to_string(tally_.hints);
 }
 
 } // namespace trainer

@@ -1,16 +1,20 @@
 #pragma once
 
 #include "engine/card.h"
+#include "engine/game_view.h"
 #include "odds/fraction.h"
 #include "odds/hold_analysis.h"
+#include "odds/pay_table.h"
+#include "odds/strategy_chart.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace trainer {
 
-// How the session has gone so far. Nothing of it is kept between runs.
+// How the session has gone so far; a new game starts it again.
 struct Tally {
     int hands = 0;                  // hands drawn
     int right = 0;                  // drawn with a hold worth as much as the best
@@ -19,15 +23,31 @@ struct Tally {
     odds::Fraction givenAway{0, 1}; // expected bets lost to mistakes
 };
 
-// Follows a round through what the round controller shows on the table (cards shown and
-// covered, the mode text) and judges it with the exact analyser under the game's pay table.
-// Plain C++: the window forwards the view calls it receives, the coach only watches.
+// One drawn hand as the coach judged it, values in bets (net).
+struct Judgement {
+    std::array<engine::CardCode, engine::kHandSize> dealt{};
+    unsigned held = 0; // bit i for slot i + 1
+    unsigned best = 0;
+    odds::Fraction value{0, 1};
+    odds::Fraction bestValue{0, 1};
+    odds::Fraction cost{0, 1}; // bestValue - value; zero when the hold was right
+    bool hinted = false;
+    std::optional<int> chartLine; // the rule of the chart the deal falls under, 1 first
+};
+
+// Follows a round through the steps the game tells its view (dealt, drawn, new game) and
+// judges each drawn hand with the exact analyser under the game's pay table. Plain C++: the
+// window passes the notices on, the coach only listens.
 class Coach {
 public:
-    // The view calls that tell the coach where the round is.
-    void CardShown(int slot, int picture);
-    void CardCovered(int slot);
-    void ModeShown(const std::string& text);
+    explicit Coach(odds::PayTable table = odds::PayTable::game());
+
+    void Follow(const engine::RoundNotice& notice);
+    // The game's strategy chart, once it is derived: hints and verdicts then name its lines.
+    void setChart(std::shared_ptr<const odds::StrategyChart> chart);
+    bool hasChart() const { return chart_ != nullptr; }
+    // The chart's rule (0 first) for the hand dealt or just drawn; none without a chart.
+    std::optional<int> ChartRule();
 
     // Whether a hint can be given: a hand is dealt and not yet drawn.
     bool CanHint() const { return analysis_.has_value(); }
@@ -37,25 +57,34 @@ public:
     // The strip's two lines of advice and its tally line.
     const std::string& FirstLine() const { return first_; }
     const std::string& SecondLine() const { return second_; }
+    // The chart's words for the hand: shown with the hint and after the draw.
+    const std::string& ChartLine() const { return chartLine_; }
     // Whether the second line tells of a mistake in the hand just drawn.
     bool Mistaken() const { return mistaken_; }
     std::string TallyLine() const;
     const Tally& tally() const { return tally_; }
+    // The hand drawn last, until the next deal or new game.
+    const std::optional<Judgement>& judged() const { return judged_; }
+    const odds::PayTable& table() const { return table_; }
 
     // "J♣ A♣", the cards a hold of the dealt hand keeps, in slot order; "nothing" for none.
     static std::string HoldText(const std::array<engine::CardCode, engine::kHandSize>& hand,
                                 unsigned mask);
-    // "+0.48" or "-0.55": a value in bets, two decimals, signed.
-    static std::string BetsText(const odds::Fraction& value);
 
 private:
-    void Dealt();
-    void Drawn();
-    std::string BestText() const;
+    void Dealt(const std::array<engine::CardCode, engine::kHandSize>& hand);
+    void Drawn(unsigned held);
+    std::string BestText(int places) const;
+    const odds::ChartAdvice* Advice();
+    std::string RuleText(int line) const;
 
-    std::array<engine::CardCode, engine::kHandSize> shown_{}; // what each slot shows now
+    odds::PayTable table_;
     std::array<engine::CardCode, engine::kHandSize> dealt_{};
     std::optional<odds::HandAnalysis> analysis_; // of the dealt hand, until the draw
+    std::optional<Judgement> judged_;
+    std::shared_ptr<const odds::StrategyChart> chart_;
+    std::optional<odds::ChartAdvice> advice_; // the chart's, for the dealt hand, when asked
+    std::string chartLine_;
     bool hinted_ = false;
     bool mistaken_ = false;
     Tally tally_;

@@ -1,12 +1,20 @@
 #include "ui/trainer/trainer_form.h"
 
 #include "odds/hand_table.h"
-#include "platform/frame/system_settings.h"
+#include "ui/boxes/boxes.h"
 #include "ui/boxes/error_report.h"
+#include "ui/trainer/review_window.h"
+#include "ui/trainer/strategy_window.h"
 
+#include <QApplication>
+#include <QDateTime>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSqlDatabase>
+#include <QTimer>
 
 namespace ui {
 
@@ -16,9 +24,21 @@ constexpr int kMargin = 12; // the cards' left margin
 constexpr int kLineHeight = 16;
 constexpr int kButtonWidth = 48;
 
-void paint(QLabel& label, engine::TColor color) {
+// Every line reads on the felt at 4.5 : 1 or better; red and silver cannot, so a mistake is
+// marked by its sign and bold face rather than by colour alone.
+constexpr QColor kAdviceColour(255, 255, 0);    // 4.78 : 1
+constexpr QColor kRightColour(224, 255, 224);   // 4.78 : 1
+constexpr QColor kMistakeColour(255, 255, 255); // 5.14 : 1, bold
+constexpr QColor kTallyColour(255, 255, 255);
+constexpr QColor kChartColour(224, 255, 255); // 4.87 : 1
+constexpr int kChartPollMs = 200;
+
+// Thrown through the chart's derivation to end it early.
+struct ChartCancelled {};
+
+void paint(QLabel& label, const QColor& color) {
     QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, platform::SystemSettings::instance().resolve(color));
+    palette.setColor(QPalette::WindowText, color);
     label.setPalette(palette);
 }
 
@@ -26,14 +46,65 @@ void paint(QLabel& label, engine::TColor color) {
 
 TTrainerForm::TTrainerForm(QWidget* parent) : TTrainerForm(engine::SystemUtcMilliseconds, parent) {}
 
-TTrainerForm::TTrainerForm(Clock clock, QWidget* parent) : TMainForm(std::move(clock), parent) {
+TTrainerForm::TTrainerForm(Clock clock, QWidget* parent)
+    : TMainForm(std::move(clock), parent, StartLater{}) {
     scoring_ = std::async(std::launch::async, [] { odds::HandTable::instance(); });
+    log_ = std::make_unique<trainer::HandLog>(trainer::HandLog::defaultPath());
+    deriveChart();
     buildStrip();
+    buildMenu();
+    startGame();
+    refreshStrip();
+    if (!log_->isOpen())
+        reportLogProblem();
+}
+
+// The scoring thread is waited for: the table it fills outlives the window. The chart's is
+// told to stop first.
+TTrainerForm::~TTrainerForm() {
+    if (chartCancelled_)
+        *chartCancelled_ = true;
+}
+
+void TTrainerForm::deriveChart() {
+    chartCancelled_ = std::make_shared<std::atomic_bool>(false);
+    // The chart, then its accuracy over every deal for the Strategy window.
+    chart_ = std::async(std::launch::async, [table = coach_.table(), cancelled = chartCancelled_] {
+        const auto stop = [&cancelled](double) {
+            if (*cancelled)
+                throw ChartCancelled{};
+        };
+        DerivedChart derived;
+        try {
+            derived.chart = std::make_shared<const odds::StrategyChart>(odds::StrategyChart::derive(
+                odds::Game::fromTable(table), odds::StrategyChart::kDefaultMaxLines,
+                odds::StrategyChart::kDefaultMinLineWorth, stop));
+            derived.accuracy = derived.chart->replay(0, stop);
+        } catch (const ChartCancelled&) {
+        }
+        return derived;
+    });
+    chartPoll_ = new QTimer(this);
+    chartPoll_->setInterval(kChartPollMs);
+    connect(chartPoll_, &QTimer::timeout, this, [this] { takeChartWhenReady(); });
+    chartPoll_->start();
+}
+
+void TTrainerForm::takeChartWhenReady() {
+    if (!chart_.valid() || chart_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return;
+    chartPoll_->stop();
+    derived_ = chart_.get();
+    coach_.setChart(derived_.chart);
+    strategyAction_->setEnabled(derived_.chart != nullptr);
     refreshStrip();
 }
 
-// The scoring thread is waited for: the table it fills outlives the window.
-TTrainerForm::~TTrainerForm() = default;
+void TTrainerForm::waitForChart() {
+    if (chart_.valid())
+        chart_.wait();
+    takeChartWhenReady();
+}
 
 void TTrainerForm::buildStrip() {
     const Ui::MainForm& table = widgets();
@@ -49,7 +120,7 @@ void TTrainerForm::buildStrip() {
     // the bottom panel's lighter face.
     const QFont font = table.Score0->font();
     const int textWidth = client->width() - 2 * kMargin;
-    const auto line = [&](const char* name, int row, int width, engine::TColor color) {
+    const auto line = [&](const char* name, int row, int width, const QColor& color) {
         auto* label = new QLabel(strip_);
         label->setObjectName(QLatin1String(name));
         label->setFont(font);
@@ -57,9 +128,11 @@ void TTrainerForm::buildStrip() {
         paint(*label, color);
         return label;
     };
-    advice_ = line("TrainerAdvice", 0, textWidth - kButtonWidth - 4, engine::clYellow);
-    verdict_ = line("TrainerVerdict", 1, textWidth, engine::clLime);
-    tally_ = line("TrainerTally", 2, textWidth, engine::clSilver);
+    advice_ = line("TrainerAdvice", 0, textWidth - kButtonWidth - 4, kAdviceColour);
+    verdict_ = line("TrainerVerdict", 1, textWidth, kRightColour);
+    chartLine_ = line("TrainerChart", 2, textWidth, kChartColour);
+    chartLine_->setFont(table.StatusBar->font());
+    tally_ = line("TrainerTally", 3, textWidth, kTallyColour);
     tally_->setFont(table.StatusBar->font());
 
     hintButton_ = new QPushButton(QStringLiteral("Hint"), strip_);
@@ -80,11 +153,73 @@ void TTrainerForm::buildStrip() {
     strip_->show();
 }
 
+void TTrainerForm::buildMenu() {
+    // The trainer's own menu, after the table's; the table's menus stay as they are.
+    QMenu* menu = widgets().MainMenu1->addMenu(QStringLiteral("&Trainer"));
+    menu->setObjectName(QStringLiteral("TrainerMenu"));
+    reviewAction_ = menu->addAction(QStringLiteral("&Review..."));
+    reviewAction_->setObjectName(QStringLiteral("TrainerReview"));
+    reviewAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    reviewAction_->setStatusTip(QStringLiteral("Your statistics and past mistakes"));
+    reviewAction_->setEnabled(log_->isOpen());
+    connect(reviewAction_, &QAction::triggered, this, [this] {
+        if (isEnabled() && !QApplication::activeModalWidget())
+            RunGuarded([this] { ReviewClick(); });
+    });
+
+    strategyAction_ = menu->addAction(QStringLiteral("&Strategy..."));
+    strategyAction_->setObjectName(QStringLiteral("TrainerStrategy"));
+    strategyAction_->setShortcut(QKeySequence(Qt::Key_S));
+    strategyAction_->setStatusTip(QStringLiteral("The game's strategy chart"));
+    strategyAction_->setEnabled(false); // until the chart is derived
+    connect(strategyAction_, &QAction::triggered, this, [this] {
+        if (isEnabled() && !QApplication::activeModalWidget())
+            RunGuarded([this] { StrategyClick(); });
+    });
+}
+
+void TTrainerForm::StrategyClick() {
+    if (!derived_.chart)
+        return;
+    if (!strategy_) {
+        strategy_ = new StrategyWindow(derived_.chart, derived_.accuracy, this);
+        strategy_->move(geometry().center() - strategy_->rect().center());
+    }
+    strategy_->setCurrentRule(coach_.ChartRule());
+    strategy_->show();
+    strategy_->raise();
+    strategy_->activateWindow();
+}
+
+void TTrainerForm::ReviewClick() {
+    if (!log_->isOpen())
+        return;
+    if (!review_) {
+        review_ =
+            new ReviewWindow(log_->database(), QString::fromStdString(coach_.table().name()), this);
+        review_->move(geometry().center() - review_->rect().center());
+    } else {
+        review_->reload();
+    }
+    review_->show();
+    review_->raise();
+    review_->activateWindow();
+}
+
 void TTrainerForm::refreshStrip() {
     advice_->setText(QString::fromStdString(coach_.FirstLine()));
     verdict_->setText(QString::fromStdString(coach_.SecondLine()));
     tally_->setText(QString::fromStdString(coach_.TallyLine()));
-    paint(*verdict_, coach_.Mistaken() ? engine::clRed : engine::clLime);
+    // A chart line's words can be long: the line shows what fits, the tip all of it.
+    const QString rule = QString::fromStdString(coach_.ChartLine());
+    chartLine_->setText(
+        chartLine_->fontMetrics().elidedText(rule, Qt::ElideRight, chartLine_->width()));
+    chartLine_->setToolTip(rule);
+    chartLine_->setAccessibleName(rule);
+    paint(*verdict_, coach_.Mistaken() ? kMistakeColour : kRightColour);
+    QFont verdictFont = verdict_->font();
+    verdictFont.setBold(coach_.Mistaken());
+    verdict_->setFont(verdictFont);
     hintButton_->setEnabled(coach_.CanHint());
 }
 
@@ -95,20 +230,42 @@ void TTrainerForm::HintClick() {
     refreshStrip();
 }
 
-void TTrainerForm::ShowCard(int slot, int picture) {
-    TMainForm::ShowCard(slot, picture);
-    coach_.CardShown(slot, picture);
+void TTrainerForm::roundStepped(const engine::RoundNotice& notice) {
+    coach_.Follow(notice);
+    if (notice.step == engine::RoundStep::Drawn)
+        logJudgedHand();
+    if (strip_)
+        refreshStrip();
 }
 
-void TTrainerForm::ShowBack(int slot) {
-    TMainForm::ShowBack(slot);
-    coach_.CardCovered(slot);
+void TTrainerForm::logJudgedHand() {
+    const std::optional<trainer::Judgement>& judged = coach_.judged();
+    if (!judged || !log_->isOpen())
+        return;
+    trainer::LoggedHand hand;
+    hand.game = coach_.table().name();
+    hand.dealt = judged->dealt;
+    hand.held = judged->held;
+    hand.best = judged->best;
+    hand.value = judged->value;
+    hand.bestValue = judged->bestValue;
+    hand.cost = judged->cost;
+    hand.hinted = judged->hinted;
+    hand.chartLine = judged->chartLine;
+    hand.playedAt = QDateTime::currentMSecsSinceEpoch();
+    if (!log_->record(hand))
+        reportLogProblem();
 }
 
-void TTrainerForm::SetModeText(const std::string& text) {
-    TMainForm::SetModeText(text);
-    coach_.ModeShown(text);
-    refreshStrip();
+void TTrainerForm::reportLogProblem() {
+    if (logProblemReported_)
+        return;
+    logProblemReported_ = true;
+    // Not from inside the round's handler, nor before the table is on the screen.
+    QTimer::singleShot(0, this, [this] {
+        RunGuarded(
+            [this] { ui::AppMessageBox(log_->problem(), QStringLiteral("Vandolin"), MB_OK); });
+    });
 }
 
 } // namespace ui

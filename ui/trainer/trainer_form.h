@@ -2,22 +2,36 @@
 
 #include "ui/mainwindow/main_form.h"
 #include "ui/trainer/coach.h"
+#include "ui/trainer/hand_log.h"
 
+#include <atomic>
 #include <future>
+#include <memory>
 
+class QAction;
 class QLabel;
 class QPushButton;
 class QShortcut;
+class QTimer;
 
 namespace ui {
 
+class ReviewWindow;
+class StrategyWindow;
+
+// The chart and its accuracy over every deal, as the trainer derives them at start.
+struct DerivedChart {
+    std::shared_ptr<const odds::StrategyChart> chart;
+    std::optional<odds::ChartAccuracy> accuracy;
+};
+
 // The table with the trainer's strip below its bottom panel. The game still talks to the
-// table alone; the calls that tell where a round is also go to the coach, whose advice the
-// strip shows. The key H and the strip's button ask for the best hold while a hand is dealt.
+// table alone; the round's steps it tells the view go to the coach, whose advice the strip
+// shows. The key H and the strip's button ask for the best hold while a hand is dealt.
 class TTrainerForm : public TMainForm {
     Q_OBJECT
 public:
-    static constexpr int kStripHeight = 56;
+    static constexpr int kStripHeight = 73;
 
     explicit TTrainerForm(QWidget* parent = nullptr);
     explicit TTrainerForm(Clock clock, QWidget* parent = nullptr);
@@ -28,28 +42,57 @@ public:
     QLabel* adviceLine() const { return advice_; }
     QLabel* verdictLine() const { return verdict_; }
     QLabel* tallyLine() const { return tally_; }
+    QLabel* chartLine() const { return chartLine_; }
+    // Waits until the strategy chart is derived and given to the coach (tests, benchmarks).
+    void waitForChart();
     QPushButton* hintButton() const { return hintButton_; }
+    const trainer::HandLog& handLog() const { return *log_; }
 
     // Asks for the best hold of the dealt hand (the key H, the strip's button).
     void HintClick();
+    // Opens the Review window over the log (Trainer > Review, Ctrl+R).
+    void ReviewClick();
+    ReviewWindow* reviewWindow() const { return review_; }
+    // Opens the game's strategy chart, the current hand's rule selected (Trainer > Strategy,
+    // S); there once the chart is derived.
+    void StrategyClick();
+    StrategyWindow* strategyWindow() const { return strategy_; }
+    QAction* strategyAction() const { return strategyAction_; }
+    QAction* reviewAction() const { return reviewAction_; }
 
-    void ShowCard(int slot, int picture) override;
-    void ShowBack(int slot) override;
-    void SetModeText(const std::string& text) override;
+    void roundStepped(const engine::RoundNotice& notice) override;
 
 private:
     void buildStrip();
+    void buildMenu();
+    void deriveChart();
+    void takeChartWhenReady();
     void refreshStrip();
+    void logJudgedHand();
+    // Tells the player once, over the shown table, that the log is off and why.
+    void reportLogProblem();
 
     trainer::Coach coach_;
     QWidget* strip_ = nullptr;
     QLabel* advice_ = nullptr;
     QLabel* verdict_ = nullptr;
     QLabel* tally_ = nullptr;
+    QLabel* chartLine_ = nullptr;
     QPushButton* hintButton_ = nullptr;
     QShortcut* hintKey_ = nullptr;
+    std::unique_ptr<trainer::HandLog> log_;
+    bool logProblemReported_ = false;
+    QAction* reviewAction_ = nullptr;
+    ReviewWindow* review_ = nullptr;
+    QAction* strategyAction_ = nullptr;
+    StrategyWindow* strategy_ = nullptr;
     // Every five-card hand scored once, off the UI thread, before the first deal needs it.
     std::future<void> scoring_;
+    // The game's strategy chart, derived off the UI thread; a closing window stops it.
+    std::shared_ptr<std::atomic_bool> chartCancelled_;
+    std::future<DerivedChart> chart_;
+    DerivedChart derived_;
+    QTimer* chartPoll_ = nullptr;
 };
 
 } // namespace ui
