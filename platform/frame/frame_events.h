@@ -23,7 +23,9 @@ class FramePaintEvent : public QEvent {
 public:
     FramePaintEvent(QPainter& painter, const QRegion& region)
         : QEvent(static_cast<QEvent::Type>(FramePaintEventType)), painter_(painter),
-          region_(region) {}
+          region_(region)
+    {
+    }
     QPainter& painter() const { return painter_; }
     const QRegion& region() const { return region_; }
     void setRegion(const QRegion& region) { region_ = region; }
@@ -39,7 +41,9 @@ private:
 class FrameActivateEvent : public QEvent {
 public:
     explicit FrameActivateEvent(bool active)
-        : QEvent(static_cast<QEvent::Type>(FrameActivateEventType)), active_(active) {}
+        : QEvent(static_cast<QEvent::Type>(FrameActivateEventType)), active_(active)
+    {
+    }
     bool active() const { return active_; }
 
 private:
@@ -51,7 +55,9 @@ class FrameSettingsEvent : public QEvent {
 public:
     enum class Cause { Colors, Settings, Display };
     explicit FrameSettingsEvent(Cause cause)
-        : QEvent(static_cast<QEvent::Type>(FrameSettingsEventType)), cause_(cause) {}
+        : QEvent(static_cast<QEvent::Type>(FrameSettingsEventType)), cause_(cause)
+    {
+    }
     Cause cause() const { return cause_; }
 
 private:
