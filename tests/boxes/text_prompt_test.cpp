@@ -39,7 +39,7 @@ TEST(TextPrompt, IsLaidOutInDialogUnitsOfItsFont) {
         ASSERT_GT(du.average, 0);
 
         EXPECT_EQ(box->windowTitle(), "Change your bet");
-        EXPECT_EQ(box->size(), QSize(du.h(180), du.v(63)));
+        EXPECT_EQ(box->findChild<QWidget*>("ClientArea")->size(), QSize(du.h(180), du.v(63)));
         EXPECT_EQ(box->minimumSize(), box->maximumSize()) << "the frame must not resize";
         const Qt::WindowFlags flags = box->windowFlags();
         EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);

@@ -42,9 +42,9 @@ TEST(HelpFormLayout, IsAFixedSizeToolWindowCreatedHidden) {
     EXPECT_EQ(form.objectName(), "HelpForm");
     EXPECT_EQ(form.windowTitle(), "Vandolin Guide");
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(form.size(), QSize(360, 318));
-    EXPECT_EQ(form.minimumSize(), QSize(360, 318));
-    EXPECT_EQ(form.maximumSize(), QSize(360, 318));
+    EXPECT_EQ(form.findChild<QWidget*>("ClientArea")->size(), QSize(360, 318));
+    EXPECT_EQ(form.minimumSize(), form.size());
+    EXPECT_EQ(form.maximumSize(), form.size());
     const Qt::WindowFlags flags = form.windowFlags();
     EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
