@@ -215,3 +215,24 @@ TEST(Modality, TheFirstBoxOpenedWhileNoWindowIsActiveGivesTheActivationToTheWind
 
     ExpectTheTableActiveAfterABox(table);
 }
+
+// A click on the blocked table, or a task bar, activates it while a box is open (the box
+// perhaps minimised by the compositor): the box comes back and takes the activation, so
+// the keys the player types next reach it.
+TEST(Modality, AnActivatedBlockedWindowHandsTheActivationToTheBox) {
+    for (const BoxKind& kind : boxKinds) {
+        SCOPED_TRACE(kind.name);
+        TableWindow table;
+        ASSERT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
+        WhenBoxOpens([&](QWidget* box) {
+            box->showMinimized();
+            table.window.activateWindow();
+            EXPECT_TRUE(WaitFor([&] {
+                return QApplication::activeWindow() == box && !box->isMinimized();
+            })) << "the box is back and active";
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        kind.open();
+        EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
+    }
+}
