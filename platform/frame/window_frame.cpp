@@ -295,8 +295,12 @@ FrameLook WindowFrame::Private::look() const {
 
 WindowFrame::WindowFrame(QWidget& window) : QObject(&window), d(new Private(this, window)) {
     setObjectName(QStringLiteral("WindowFrame"));
-    if (!window.windowFlags().testFlag(Qt::FramelessWindowHint))
-        window.setWindowFlag(Qt::FramelessWindowHint);
+    // Qt drops the frameless hint from a window that customises its title bar (and a Wayland
+    // client then draws its own title bar over ours): the frame's caption is all there is.
+    const Qt::WindowFlags flags =
+        (window.windowFlags() & ~Qt::CustomizeWindowHint) | Qt::FramelessWindowHint;
+    if (flags != window.windowFlags())
+        window.setWindowFlags(flags);
     d->client = new QWidget(&window);
     d->client->setObjectName(QStringLiteral("ClientArea"));
     d->client->setAutoFillBackground(true);
