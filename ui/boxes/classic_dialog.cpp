@@ -7,6 +7,7 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QWindow>
 
 namespace ui {
 
@@ -55,6 +56,9 @@ int ClassicDialog::runModal() {
     const WindowDisabler disabler;
     // With its native window made, the box knows its frame, so the outer size centres.
     create();
+    // The caption is drawn from the widget's title; the window system gets this one.
+    if (!taskBarTitle_.isEmpty() && windowHandle() != nullptr)
+        windowHandle()->setTitle(taskBarTitle_);
     SetTransientFor(*this, disabler.reactivated());
     CentreOnScreen(*this);
     return exec();

@@ -37,6 +37,8 @@ protected:
     void setCancelButton(QPushButton* button) { cancelButton_ = button; }
     // Client size of the box, fixed.
     void setClientSize(int width, int height);
+    // What task bars and window lists call the box, when not its caption.
+    void setTaskBarTitle(const QString& title) { taskBarTitle_ = title; }
 
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -47,6 +49,7 @@ public slots:
 private:
     QPushButton* cancelButton_ = nullptr;
     platform::WindowFrame* frame_ = nullptr;
+    QString taskBarTitle_;
 };
 
 } // namespace ui
