@@ -1,5 +1,7 @@
 #include "platform/frame/window_frame.h"
 
+#include "platform/frame/window_frame_private.h"
+
 #include "platform/frame/classic_frame_painter.h"
 #include "platform/frame/frame_events.h"
 #include "platform/frame/frame_layout.h"
@@ -25,122 +27,6 @@
 #include <memory>
 
 namespace platform {
-
-namespace {
-
-enum class Drag { None, Move, Resize };
-
-Qt::Edges edgesFor(FrameArea area) {
-    switch (area) {
-    case FrameArea::Left:
-        return Qt::LeftEdge;
-    case FrameArea::Right:
-        return Qt::RightEdge;
-    case FrameArea::Top:
-        return Qt::TopEdge;
-    case FrameArea::Bottom:
-        return Qt::BottomEdge;
-    case FrameArea::TopLeft:
-        return Qt::TopEdge | Qt::LeftEdge;
-    case FrameArea::TopRight:
-        return Qt::TopEdge | Qt::RightEdge;
-    case FrameArea::BottomLeft:
-        return Qt::BottomEdge | Qt::LeftEdge;
-    case FrameArea::BottomRight:
-        return Qt::BottomEdge | Qt::RightEdge;
-    default:
-        return {};
-    }
-}
-
-Qt::CursorShape cursorFor(FrameArea area) {
-    switch (area) {
-    case FrameArea::Left:
-    case FrameArea::Right:
-        return Qt::SizeHorCursor;
-    case FrameArea::Top:
-    case FrameArea::Bottom:
-        return Qt::SizeVerCursor;
-    case FrameArea::TopLeft:
-    case FrameArea::BottomRight:
-        return Qt::SizeFDiagCursor;
-    case FrameArea::TopRight:
-    case FrameArea::BottomLeft:
-        return Qt::SizeBDiagCursor;
-    default:
-        return Qt::ArrowCursor;
-    }
-}
-
-} // namespace
-
-struct WindowFrame::Private {
-    Private(WindowFrame* frame, QWidget& window) : f(frame), q(&window) {}
-
-    WindowFrame* f;
-    QWidget* q;
-    BorderStyle style = BorderStyle::bsSizeable;
-    int icons = biSystemMenu | biMinimize | biMaximize;
-    QWidget* client = nullptr;
-    QPointer<QMenuBar> menuBar;
-
-    bool ownMenuFont = false; // the menu bar got its font from us and follows the settings
-    bool activeKnown = false;
-    bool lastActive = false;
-    bool painting = false;
-
-    // A caption button held down: drawn pushed while the pointer stays on it.
-    FrameArea pressedButton = FrameArea::Nowhere;
-    bool pressedInside = false;
-
-    // A press on the caption or an edge that becomes a move or a resize once the pointer
-    // has gone the desktop's drag distance with the button held. Handing the move to the
-    // window manager on the press itself would leave the window glued to the pointer after
-    // a tap whose release arrives before the window manager has taken the pointer.
-    FrameArea pendingDrag = FrameArea::Nowhere;
-
-    // Moving or sizing by hand when the window system does not do it for us.
-    Drag drag = Drag::None;
-    FrameArea dragEdge = FrameArea::Nowhere;
-    QPoint dragStartGlobal;
-    QRect dragStartGeometry;
-
-    bool sizeFixed = false;
-    // Where the window stood with no maximised or fullscreen state, to go back there.
-    QPoint normalPos;
-    bool revertingState = false;
-
-    // Activation foreseen when the window is shown or restored, until the real one comes.
-    QTimer activationDue;
-    std::unique_ptr<KeyboardGrabWatch> grabWatch;
-
-    QPointer<QWindow> watchedWindow;
-    QPointer<QScreen> watchedScreen;
-    QMetaObject::Connection screenChanged;
-    QMetaObject::Connection screenGeometry;
-
-    bool hasMenuBar() const { return menuBar && !menuBar->isHidden(); }
-
-    void sendSettings(FrameSettingsEvent::Cause cause) {
-        FrameSettingsEvent event(cause);
-        QCoreApplication::sendEvent(q, &event);
-    }
-
-    void watchScreen();
-    void expectActivation();
-    void startDrag(FrameArea area);
-    void revertSizeState();
-    void watchScreenGeometry(QScreen* screen);
-    void showSystemMenu(QPoint globalPos);
-    void trigger(FrameArea button);
-    void styleMenuBar() const;
-    FrameLook look() const;
-    // The mouse on the window itself, that is on its frame; true when the frame took it.
-    bool press(QMouseEvent* event);
-    bool pointerMove(QMouseEvent* event);
-    bool release(QMouseEvent* event);
-    bool doubleClick(QMouseEvent* event);
-};
 
 void WindowFrame::Private::watchScreen() {
     QWindow* window = q->windowHandle();
@@ -182,19 +68,6 @@ void WindowFrame::Private::expectActivation() {
     activationDue.start();
 }
 
-void WindowFrame::Private::startDrag(FrameArea area) {
-    QWindow* window = q->windowHandle();
-    // A window manager that takes over moves the window from where the pointer is now, so
-    // the window stays behind the pointer by the drag distance; moving it here first would
-    // race with the window manager's own idea of where the window is.
-    if (area == FrameArea::Caption) {
-        if (window == nullptr || !window->startSystemMove())
-            drag = Drag::Move;
-    } else if (window == nullptr || !window->startSystemResize(edgesFor(area))) {
-        drag = Drag::Resize;
-    }
-}
-
 void WindowFrame::Private::revertSizeState() {
     revertingState = false;
     const Qt::WindowStates kept = q->windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen);
@@ -227,29 +100,6 @@ void WindowFrame::Private::showSystemMenu(QPoint globalPos) {
     QAction* close = menu->addAction(QObject::tr("&Close\tAlt+F4"), q, &QWidget::close);
     menu->setDefaultAction(close);
     menu->popup(globalPos);
-}
-
-void WindowFrame::Private::trigger(FrameArea button) {
-    switch (button) {
-    case FrameArea::MinimizeButton:
-        q->showMinimized();
-        break;
-    case FrameArea::MaximizeButton:
-        if (q->isMaximized()) {
-            q->showNormal();
-        } else {
-            q->showMaximized();
-        }
-        break;
-    case FrameArea::CloseButton:
-        q->close();
-        break;
-    case FrameArea::HelpButton:
-        QWhatsThis::enterWhatsThisMode();
-        break;
-    default:
-        break;
-    }
 }
 
 void WindowFrame::Private::styleMenuBar() const {
@@ -592,107 +442,6 @@ bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
     default:
         return false;
     }
-}
-
-bool WindowFrame::Private::press(QMouseEvent* event) {
-    const FrameLayout layout = f->frameLayout();
-    const QPoint pos = event->position().toPoint();
-    const FrameArea area = layout.hitTest(pos);
-    if (event->button() == Qt::RightButton &&
-        (area == FrameArea::Caption || area == FrameArea::SystemMenu)) {
-        showSystemMenu(event->globalPosition().toPoint());
-        return true;
-    }
-    if (event->button() != Qt::LeftButton)
-        return false;
-    if (area == FrameArea::SystemMenu) {
-        const QRect line = layout.captionLineRect();
-        showSystemMenu(q->mapToGlobal(QPoint(line.left(), line.top() + line.height())));
-        return true;
-    }
-    if (isCaptionButton(area)) {
-        if (layout.isButtonEnabled(area)) {
-            pressedButton = area;
-            pressedInside = true;
-            q->repaint(layout.buttonRect(area));
-        }
-        return true;
-    }
-    const bool moves = area == FrameArea::Caption && !q->isMaximized();
-    const bool sizes = isSizingArea(area) && !q->isMaximized();
-    pendingDrag = moves || sizes ? area : FrameArea::Nowhere;
-    dragEdge = area;
-    dragStartGlobal = event->globalPosition().toPoint();
-    dragStartGeometry = q->geometry();
-    return true;
-}
-
-bool WindowFrame::Private::pointerMove(QMouseEvent* event) {
-    const QPoint pos = event->position().toPoint();
-    const QPoint delta = event->globalPosition().toPoint() - dragStartGlobal;
-    if (pendingDrag != FrameArea::Nowhere) {
-        if ((event->buttons() & Qt::LeftButton) == 0) {
-            pendingDrag = FrameArea::Nowhere;
-        } else if (delta.manhattanLength() >= QGuiApplication::styleHints()->startDragDistance()) {
-            const FrameArea area = pendingDrag;
-            pendingDrag = FrameArea::Nowhere;
-            startDrag(area);
-        } else {
-            return true;
-        }
-    }
-    switch (drag) {
-    case Drag::Move:
-        q->move(dragStartGeometry.topLeft() + delta);
-        return true;
-    case Drag::Resize:
-        q->setGeometry(resizedGeometry(dragStartGeometry, dragEdge, delta, q->minimumSize()));
-        return true;
-    case Drag::None:
-        break;
-    }
-    if (pressedButton != FrameArea::Nowhere) {
-        const QRect face = f->frameLayout().buttonRect(pressedButton);
-        const bool inside = face.contains(pos);
-        if (inside != pressedInside) {
-            pressedInside = inside;
-            q->repaint(face);
-        }
-        return true;
-    }
-    const FrameArea area = f->frameLayout().hitTest(pos);
-    q->setCursor(cursorFor(q->isMaximized() ? FrameArea::Nowhere : area));
-    return false;
-}
-
-bool WindowFrame::Private::release(QMouseEvent* event) {
-    drag = Drag::None;
-    pendingDrag = FrameArea::Nowhere;
-    if (event->button() != Qt::LeftButton || pressedButton == FrameArea::Nowhere)
-        return false;
-    const FrameArea button = pressedButton;
-    const bool inside = pressedInside;
-    pressedButton = FrameArea::Nowhere;
-    pressedInside = false;
-    q->repaint(f->frameLayout().buttonRect(button));
-    if (inside)
-        trigger(button);
-    return true;
-}
-
-bool WindowFrame::Private::doubleClick(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return true;
-    const FrameArea area = f->frameLayout().hitTest(event->position().toPoint());
-    if (area == FrameArea::SystemMenu) {
-        q->close();
-    } else if (area == FrameArea::Caption && (icons & biMaximize) != 0) {
-        trigger(FrameArea::MaximizeButton);
-    } else if (isCaptionButton(area)) {
-        // The second press of a quick double click on a button counts as a press.
-        press(event);
-    }
-    return true;
 }
 
 } // namespace platform

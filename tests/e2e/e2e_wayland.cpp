@@ -74,20 +74,28 @@ int blueCaptionPixels(const QImage& shot, const QRect& table) {
 // A box found on the screen by its active caption: a navy strip outside the table's caption.
 struct Box {
     QRect outer;      // the frame's outer rectangle, as far as the caption tells it
-    int captionRow;   // a row through the middle of the caption
+    int captionRow;   // a row through the caption's buttons
     int buttonsWidth; // how much of the caption's right end the buttons take
 };
 
 std::optional<Box> findBox(const QImage& shot, const QRect& table) {
     const QRect tableCaption(table.topLeft(), QSize(table.width(), 23));
     for (int y = 0; y < shot.height(); ++y) {
-        int first = -1, last = -1;
-        for (int x = 0; x < shot.width(); ++x) {
-            if (at(shot, x, y) != kNavy || tableCaption.contains(x, y))
-                continue;
-            if (first < 0)
-                first = x;
-            last = x;
+        // The caption's top row is navy from end to end; a card's picture has navy only in
+        // short strokes.
+        int first = -1, last = -1, start = -1;
+        for (int x = 0; x <= shot.width(); ++x) {
+            const bool navy =
+                x < shot.width() && at(shot, x, y) == kNavy && !tableCaption.contains(x, y);
+            if (navy && start < 0)
+                start = x;
+            if (!navy && start >= 0) {
+                if (x - 1 - start > last - first) {
+                    first = start;
+                    last = x - 1;
+                }
+                start = -1;
+            }
         }
         if (first < 0 || last - first < 80)
             continue;
@@ -96,7 +104,7 @@ std::optional<Box> findBox(const QImage& shot, const QRect& table) {
         int bottom = y;
         while (at(shot, first, bottom + 1) == kNavy)
             ++bottom;
-        box.captionRow = (y + bottom) / 2;
+        box.captionRow = y + 3; // through the buttons, above the title's letters
         box.outer = QRect(QPoint(first - 3, y - 3), QPoint(last + 3, bottom + 4));
         // The caption's buttons stand at its right end; the title, short in every box, ends
         // well before them. One close box is some 16 pixels wide; a minimise and a maximise

@@ -47,6 +47,9 @@ TEST(HelpFormLayout, IsAFixedSizeToolWindowCreatedHidden) {
     EXPECT_EQ(form.maximumSize(), form.size());
     const Qt::WindowFlags flags = form.windowFlags();
     EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
+    // The game's own tool-window frame, and no title bar the toolkit would add back.
+    EXPECT_TRUE(flags & Qt::FramelessWindowHint);
+    EXPECT_FALSE(flags & Qt::CustomizeWindowHint);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(form.font().pixelSize(), 11);
