@@ -231,6 +231,16 @@ void boxPlacement(Table& t) {
     const QString transientFor = t.x.Property(*prompt, QStringLiteral("WM_TRANSIENT_FOR"));
     check(transientFor.contains(QStringLiteral("0x%1").arg(t.window.toUInt(), 0, 16)),
           "the prompt is transient for the table");
+    // The game draws the prompt's frame; a window manager must not put its own round it.
+    QRect inner, outer;
+    waitUntil(
+        [&] {
+            inner = t.x.Geometry(*prompt).value_or(QRect());
+            outer = t.x.OuterGeometry(*prompt).value_or(QRect());
+            return !inner.isEmpty() && inner == outer;
+        },
+        1000);
+    check(!inner.isEmpty() && inner == outer, "the prompt wears no frame but its own");
     checkPromptCentred(t, *prompt);
 }
 
