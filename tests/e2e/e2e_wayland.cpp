@@ -112,7 +112,9 @@ std::optional<Box> findBox(const QImage& shot, const QRect& table) {
         box.buttonsWidth = 0;
         for (int x = last - 60; x <= last; ++x)
             box.buttonsWidth += at(shot, x, box.captionRow) != kNavy;
-        return box;
+        // A menu's highlighted item is a navy bar too, but with no button at its end.
+        if (box.buttonsWidth > 0)
+            return box;
     }
     return std::nullopt;
 }
@@ -142,9 +144,14 @@ struct Game {
     bool tableActive() { return blueCaptionPixels(shot(), table) > 1000; }
     bool tableInactive() { return blueCaptionPixels(shot(), table) == 0; }
     std::optional<Box> box() { return findBox(shot(), table); }
+    // A box that has come to stay: found at the same place twice in a row.
     std::optional<Box> waitForBox() {
-        std::optional<Box> found;
-        waitUntil([&] { return (found = box()).has_value(); });
+        std::optional<Box> found, before;
+        waitUntil([&] {
+            before = found;
+            found = box();
+            return found && before && found->outer == before->outer;
+        });
         return found;
     }
     bool modeShows(QRgb colour) {
@@ -245,6 +252,8 @@ int main(int argc, char** argv) {
         error = g.box();
         return error && prompt && error->outer != prompt->outer;
     });
+    if (error)
+        error = g.waitForBox();
     checkFramedBox(g, error, "error box");
     x.Keys(QStringLiteral("Return"));
     check(waitUntil([&] { return !g.box() && g.tableActive(); }),
