@@ -163,6 +163,11 @@ struct Game {
                 count += at(s, xx, y) == colour;
         return count > 10;
     }
+    // A menu dropped from the menu bar covers the table's green top-left corner.
+    bool menuOpen() {
+        return at(shot(), table.left() + kClientOrigin.x() + 5,
+                  table.top() + kClientOrigin.y() + 8) != kTableGreen;
+    }
     // Clicks there, and puts the pointer back in the screen's corner: weston draws it into
     // the picture, where it would cover what the checks read.
     void click(QPoint p) {
@@ -237,7 +242,9 @@ int main(int argc, char** argv) {
     check(waitUntil([&] { return g.modeShows(0xFFFF00); }, 5000), "Enter draws: DEAL");
 
     // The bet prompt; a click on the blocked table deals nothing and leaves the keys with it.
+    // The menu takes the keys only once weston has shown it: until then a B goes to the table.
     x.Keys(QStringLiteral("alt+g"));
+    check(waitUntil([&] { return g.menuOpen(); }, 5000), "Alt+G opens the Game menu");
     x.Keys(QStringLiteral("b"));
     const auto prompt = g.waitForBox();
     checkFramedBox(g, prompt, "bet prompt");
