@@ -163,6 +163,15 @@ struct Game {
                 count += at(s, xx, y) == colour;
         return count > 10;
     }
+    // Alt held down first and the key pressed after it, as a hand does: weston learns of a
+    // modifier from the X events, and now and then took a key that came with the Alt in one
+    // burst for the key alone.
+    void altKey(const QString& key) {
+        x.Run(QStringLiteral("xdotool"), {QStringLiteral("keydown"), QStringLiteral("alt")});
+        QThread::msleep(100);
+        x.Keys(key);
+        x.Run(QStringLiteral("xdotool"), {QStringLiteral("keyup"), QStringLiteral("alt")});
+    }
     // A menu dropped from the menu bar covers the table's green top-left corner.
     bool menuOpen() {
         return at(shot(), table.left() + kClientOrigin.x() + 5,
@@ -243,7 +252,7 @@ int main(int argc, char** argv) {
 
     // The bet prompt; a click on the blocked table deals nothing and leaves the keys with it.
     // The menu takes the keys only once weston has shown it: until then a B goes to the table.
-    x.Keys(QStringLiteral("alt+g"));
+    g.altKey(QStringLiteral("g"));
     check(waitUntil([&] { return g.menuOpen(); }, 5000), "Alt+G opens the Game menu");
     x.Keys(QStringLiteral("b"));
     const auto prompt = g.waitForBox();
@@ -269,10 +278,10 @@ int main(int argc, char** argv) {
     // The guide, closed with Alt+F4.
     x.Keys(QStringLiteral("F1"));
     checkFramedBox(g, g.waitForBox(), "guide");
-    x.Keys(QStringLiteral("alt+F4"));
+    g.altKey(QStringLiteral("F4"));
     check(waitUntil([&] { return !g.box() && g.tableActive(); }), "Alt+F4 closes the guide only");
 
-    x.Keys(QStringLiteral("alt+F4"));
+    g.altKey(QStringLiteral("F4"));
     const bool ended = player.waitForFinished(kPatienceMs);
     check(ended && player.exitStatus() == QProcess::NormalExit && player.exitCode() == 0,
           "Alt+F4 on the table ends the game with exit code 0");
