@@ -283,6 +283,10 @@ int main(int argc, char** argv) {
 
     g.altKey(QStringLiteral("F4"));
     const bool ended = player.waitForFinished(kPatienceMs);
+    std::printf("     the game %s, status %d, code %d\n", ended ? "ended" : "still runs",
+                static_cast<int>(player.exitStatus()), player.exitCode());
+    if (!ended && !g.failureShot.isEmpty())
+        g.shot().save(g.failureShot);
     check(ended && player.exitStatus() == QProcess::NormalExit && player.exitCode() == 0,
           "Alt+F4 on the table ends the game with exit code 0");
     if (player.state() != QProcess::NotRunning) {
