@@ -252,7 +252,13 @@ int main(int argc, char** argv) {
 
     // The bet prompt; a click on the blocked table deals nothing and leaves the keys with it.
     // The menu takes the keys only once weston has shown it: until then a B goes to the table.
+    // Weston in an X server loses an Alt+key now and then (2 runs in 50 lost one); a player
+    // would press it again, and so does this, saying so.
     g.altKey(QStringLiteral("g"));
+    if (!waitUntil([&] { return g.menuOpen(); }, 3000)) {
+        std::printf("     weston lost Alt+G; pressed again\n");
+        g.altKey(QStringLiteral("g"));
+    }
     check(waitUntil([&] { return g.menuOpen(); }, 5000), "Alt+G opens the Game menu");
     x.Keys(QStringLiteral("b"));
     const auto prompt = g.waitForBox();
@@ -282,7 +288,12 @@ int main(int argc, char** argv) {
     check(waitUntil([&] { return !g.box() && g.tableActive(); }), "Alt+F4 closes the guide only");
 
     g.altKey(QStringLiteral("F4"));
-    const bool ended = player.waitForFinished(kPatienceMs);
+    bool ended = player.waitForFinished(kPatienceMs / 2);
+    if (!ended && g.tableActive()) {
+        std::printf("     weston lost Alt+F4; pressed again\n");
+        g.altKey(QStringLiteral("F4"));
+        ended = player.waitForFinished(kPatienceMs);
+    }
     std::printf("     the game %s, status %d, code %d\n", ended ? "ended" : "still runs",
                 static_cast<int>(player.exitStatus()), player.exitCode());
     if (!ended && !g.failureShot.isEmpty())
