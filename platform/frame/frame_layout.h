@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/frame/framed_window.h"
+#include "platform/frame/border_style.h"
 
 #include <QMargins>
 #include <QPoint>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/frame/border_style.h"
+
 #include <QRegion>
 #include <QSize>
 #include <QWidget>
@@ -9,19 +11,20 @@ class QMenuBar;
 namespace platform {
 
 class FrameLayout;
+class WindowFrame;
 
-enum class BorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
-
-enum BorderIcon : int { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
-
-// A frameless top-level window that draws a classic frame itself: sizing border, caption
+// A frameless top-level window in the classic frame of window_frame.h: sizing border, caption
 // with small icon, title and caption buttons, and the menu bar below it. The frame is
-// painted through the hook chain of frame_events.h; the last link is paintStandardFrame().
+// painted through the hook chain of frame_events.h; the last link is the frame's standard
+// painting.
 class FramedWindow : public QWidget {
     Q_OBJECT
 public:
     explicit FramedWindow(QWidget* parent = nullptr);
     ~FramedWindow() override;
+
+    // The frame itself, for what the calls below do not cover.
+    WindowFrame& frame() const { return *frame_; }
 
     // Changing the border style or icons keeps the outer size; the client area adapts.
     BorderStyle borderStyle() const;
@@ -61,25 +64,8 @@ public:
     // Sends the frame through the hook chain again and repaints it at once.
     void redrawFrame();
 
-protected:
-    bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    // The standard painting of the frame parts inside the region (window coordinates).
-    virtual void paintStandardFrame(QPainter& painter, const QRegion& region);
-
 private:
-    void relayout();
-
-    struct Private;
-    Private* d;
+    WindowFrame* frame_;
 };
 
 } // namespace platform

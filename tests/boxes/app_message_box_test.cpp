@@ -2,14 +2,16 @@
 #include "tests/support/application_title.h"
 
 #include "ui/boxes/app_message_box.h"
+#include "ui/boxes/app_message_form.h"
 #include "ui/boxes/application_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -20,8 +22,8 @@ using ui::MB_OK;
 
 namespace {
 
-QMessageBox* asMessageBox(QWidget* box) {
-    auto* messageBox = qobject_cast<QMessageBox*>(box);
+ui::TAppMessageForm* asMessageBox(QWidget* box) {
+    auto* messageBox = qobject_cast<ui::TAppMessageForm*>(box);
     EXPECT_NE(messageBox, nullptr);
     return messageBox;
 }
@@ -31,13 +33,15 @@ QMessageBox* asMessageBox(QWidget* box) {
 TEST(AppMessageBox, EndOfGameBoxesCarryTheBareNameAndNoIcon) {
     for (const char* text : {"G A M E   O V E R ! ! !", "HAVE A WINNER!"}) {
         WhenBoxOpens([text](QWidget* box) {
-            QMessageBox* messageBox = asMessageBox(box);
+            ui::TAppMessageForm* messageBox = asMessageBox(box);
             ASSERT_NE(messageBox, nullptr);
             EXPECT_EQ(messageBox->windowTitle(), "Vandolin");
             EXPECT_EQ(messageBox->text(), text);
-            EXPECT_EQ(messageBox->icon(), QMessageBox::NoIcon);
-            ASSERT_EQ(messageBox->buttons().size(), 1);
-            EXPECT_EQ(messageBox->standardButton(messageBox->buttons().front()), QMessageBox::Ok);
+            EXPECT_EQ(messageBox->icon(), ui::MessageIcon::None);
+            EXPECT_EQ(box->findChild<QLabel*>("Image"), nullptr);
+            const auto buttons = box->findChildren<QPushButton*>();
+            ASSERT_EQ(buttons.size(), 1);
+            EXPECT_EQ(buttons.front()->text(), "OK");
             EXPECT_EQ(messageBox->windowModality(), Qt::ApplicationModal);
             EXPECT_EQ(messageBox->parentWidget(), ui::ApplicationWindow());
             QTest::keyClick(box, Qt::Key_Return);
@@ -48,9 +52,12 @@ TEST(AppMessageBox, EndOfGameBoxesCarryTheBareNameAndNoIcon) {
 
 TEST(AppMessageBox, ErrorFlagGivesTheStopIcon) {
     WhenBoxOpens([](QWidget* box) {
-        QMessageBox* messageBox = asMessageBox(box);
+        ui::TAppMessageForm* messageBox = asMessageBox(box);
         ASSERT_NE(messageBox, nullptr);
-        EXPECT_EQ(messageBox->icon(), QMessageBox::Critical);
+        EXPECT_EQ(messageBox->icon(), ui::MessageIcon::Error);
+        const auto* image = box->findChild<QLabel*>("Image");
+        ASSERT_NE(image, nullptr);
+        EXPECT_FALSE(image->pixmap().isNull());
         QTest::keyClick(box, Qt::Key_Escape);
     });
     EXPECT_EQ(AppMessageBox("broken", test_support::ApplicationTitle(), MB_OK | MB_ICONERROR),
@@ -61,7 +68,7 @@ TEST(AppMessageBox, AnyWayOfClosingAnswersOk) {
     const std::function<void(QWidget*)> closers[] = {
         [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); },
         [](QWidget* box) { box->close(); },
-        [](QWidget* box) { asMessageBox(box)->buttons().front()->click(); },
+        [](QWidget* box) { box->findChild<QPushButton*>("OK")->click(); },
     };
     for (const auto& close : closers) {
         WhenBoxOpens(close);
@@ -71,9 +78,8 @@ TEST(AppMessageBox, AnyWayOfClosingAnswersOk) {
 
 TEST(AppMessageBox, ShowsTextAsWrittenWithCarriageReturnsAsBreaks) {
     WhenBoxOpens([](QWidget* box) {
-        QMessageBox* messageBox = asMessageBox(box);
+        ui::TAppMessageForm* messageBox = asMessageBox(box);
         ASSERT_NE(messageBox, nullptr);
-        EXPECT_EQ(messageBox->textFormat(), Qt::PlainText);
         EXPECT_EQ(messageBox->text(), "'<b>7</b>'\nsecond line");
         box->close();
     });
@@ -157,4 +163,19 @@ TEST(AppMessageBox, ALongEntryWrapsWithinTheBoxAndNothingIsCut) {
         box->close();
     });
     AppMessageBox(message, test_support::ApplicationTitle(), MB_OK | MB_ICONERROR);
+}
+
+// A box captioned like the table is told apart from it in window lists: the
+// window system gets a title of the box's own, while the caption drawn stays the plain one.
+TEST(AppMessageBox, HasATaskBarTitleOfItsOwn) {
+    WhenBoxOpens([](QWidget* box) {
+        ASSERT_NE(box->windowHandle(), nullptr);
+        EXPECT_EQ(box->windowTitle(), test_support::ApplicationTitle());
+        EXPECT_EQ(box->windowHandle()->title(),
+                  test_support::ApplicationTitle() +
+                      QString::fromUtf8(" \u2013 'x' is not a valid integer value."));
+        box->close();
+    });
+    AppMessageBox("'x' is not a valid integer value.\rsecond line",
+                  test_support::ApplicationTitle(), MB_OK | MB_ICONERROR);
 }

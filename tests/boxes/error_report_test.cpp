@@ -1,13 +1,14 @@
 #include "modal_driver.h"
 #include "tests/support/application_title.h"
 
+#include "ui/boxes/app_message_form.h"
 #include "ui/boxes/error_report.h"
 
 #include "engine/errors.h"
 #include "engine/parse_integer.h"
 
 #include <QApplication>
-#include <QMessageBox>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -32,7 +33,7 @@ engine::EConvertError conversionErrorFor(const std::string& entry) {
 struct ShownBox {
     QString title;
     QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    ui::MessageIcon icon = ui::MessageIcon::None;
     int buttons = 0;
 };
 
@@ -40,10 +41,10 @@ struct ShownBox {
 ShownBox boxShownBy(const std::function<void()>& call) {
     ShownBox shown;
     WhenBoxOpens([&shown](QWidget* box) {
-        auto* messageBox = qobject_cast<QMessageBox*>(box);
+        auto* messageBox = qobject_cast<ui::TAppMessageForm*>(box);
         ASSERT_NE(messageBox, nullptr);
         shown = {messageBox->windowTitle(), messageBox->text(), messageBox->icon(),
-                 static_cast<int>(messageBox->buttons().size())};
+                 static_cast<int>(box->findChildren<QPushButton*>().size())};
         box->close();
     });
     call();
@@ -82,7 +83,7 @@ TEST(ErrorReport, UnreadableBetShowsTheEntryWithTheTitleAndStopIcon) {
         const ShownBox shown = boxShownBy([&] { ReportError(conversionErrorFor(c.entry)); });
         EXPECT_EQ(shown.text, c.text);
         EXPECT_EQ(shown.title, test_support::ApplicationTitle());
-        EXPECT_EQ(shown.icon, QMessageBox::Critical);
+        EXPECT_EQ(shown.icon, ui::MessageIcon::Error);
         EXPECT_EQ(shown.buttons, 1);
     }
     EXPECT_EQ(boxShownBy([] { ReportError(engine::Exception("Stop!")); }).text, "Stop!");

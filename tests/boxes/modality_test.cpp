@@ -8,6 +8,8 @@
 #include "ui/boxes/window_disabler.h"
 
 #include "engine/errors.h"
+#include "platform/frame/frame_layout.h"
+#include "platform/frame/window_frame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -214,4 +216,59 @@ TEST(Modality, TheFirstBoxOpenedWhileNoWindowIsActiveGivesTheActivationToTheWind
     ASSERT_EQ(QApplication::activeWindow(), nullptr);
 
     ExpectTheTableActiveAfterABox(table);
+}
+
+// A click on the blocked table, or a task bar, activates it while a box is open (the box
+// perhaps minimised by the compositor): the box comes back and takes the activation, so
+// the keys the player types next reach it.
+TEST(Modality, AnActivatedBlockedWindowHandsTheActivationToTheBox) {
+    for (const BoxKind& kind : boxKinds) {
+        SCOPED_TRACE(kind.name);
+        TableWindow table;
+        ASSERT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
+        WhenBoxOpens([&](QWidget* box) {
+            box->showMinimized();
+            table.window.activateWindow();
+            EXPECT_TRUE(WaitFor([&] {
+                return QApplication::activeWindow() == box && !box->isMinimized();
+            })) << "the box is back and active";
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        kind.open();
+        EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &table.window; }));
+    }
+}
+
+// Every box wears the game's dialog frame and nothing of the window system's: frameless to
+// the platform (Qt puts a title bar back on a window that customises its own), a navy caption
+// while active, and at the caption's right end the close box alone.
+TEST(Modality, EveryBoxWearsTheGamesDialogFrame) {
+    for (const BoxKind& kind : boxKinds) {
+        SCOPED_TRACE(kind.name);
+        TableWindow table;
+        WhenBoxOpens([](QWidget* box) {
+            ASSERT_NE(box->windowHandle(), nullptr);
+            EXPECT_TRUE(box->windowHandle()->flags() & Qt::FramelessWindowHint);
+            const platform::WindowFrame* frame = platform::WindowFrame::of(box);
+            ASSERT_NE(frame, nullptr);
+            const QRect caption = frame->frameLayout().captionRect();
+            ASSERT_TRUE(WaitFor([&] { return frame->isFrameActive(); }));
+            const QImage shot = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            // A row through the buttons above the title's letters.
+            const int row =
+                frame->frameLayout().buttonRect(platform::FrameArea::CloseButton).top() + 1;
+            int navy = 0;
+            int buttons = 0;
+            for (int x = caption.left(); x <= caption.right(); ++x) {
+                const bool isNavy = (shot.pixel(x, row) & 0xFFFFFF) == 0x000080;
+                navy += isNavy;
+                buttons += !isNavy && x > caption.right() - 60;
+            }
+            EXPECT_GT(navy, caption.width() / 2) << "an active caption";
+            EXPECT_GT(buttons, 8) << "a close box";
+            EXPECT_LE(buttons, 20) << "and no other button";
+            box->close();
+        });
+        kind.open();
+    }
 }

@@ -1,5 +1,8 @@
 #include "box_geometry.h"
+
 #include "modal_driver.h"
+#include "platform/frame/frame_layout.h"
+#include "platform/frame/window_frame.h"
 
 #include "ui/boxes/application_window.h"
 #include "ui/boxes/modal_result.h"
@@ -39,7 +42,7 @@ TEST(TextPrompt, IsLaidOutInDialogUnitsOfItsFont) {
         ASSERT_GT(du.average, 0);
 
         EXPECT_EQ(box->windowTitle(), "Change your bet");
-        EXPECT_EQ(box->size(), QSize(du.h(180), du.v(63)));
+        EXPECT_EQ(box->findChild<QWidget*>("ClientArea")->size(), QSize(du.h(180), du.v(63)));
         EXPECT_EQ(box->minimumSize(), box->maximumSize()) << "the frame must not resize";
         const Qt::WindowFlags flags = box->windowFlags();
         EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
@@ -138,6 +141,15 @@ TEST(TextPrompt, EveryOtherEndingKeepsThePreset) {
              QTest::mouseClick(box->findChild<QPushButton*>("Cancel"), Qt::LeftButton);
          }},
         {"close box", [](QWidget* box) { box->close(); }},
+        {"Alt+F4", [](QWidget* box) { QTest::keyClick(box, Qt::Key_F4, Qt::AltModifier); }},
+        {"a click on the frame's close box",
+         [](QWidget* box) {
+             const platform::WindowFrame* frame = platform::WindowFrame::of(box);
+             ASSERT_NE(frame, nullptr);
+             const QRect button = frame->frameLayout().buttonRect(platform::FrameArea::CloseButton);
+             ASSERT_FALSE(button.isEmpty());
+             QTest::mouseClick(box, Qt::LeftButton, {}, button.center());
+         }},
     };
     for (const auto& ending : endings) {
         WhenBoxOpens([&ending](QWidget* box) {

@@ -145,8 +145,8 @@ void captionTapsAndDrag(Table& t, bool underWm) {
             return followedPointer(moved);
         },
         3000);
-    QThread::msleep(underWm ? 300 : 50);
-    const bool activeWhileHeld = t.captionActive();
+    // The window manager repaints its grab a moment after the move starts: look a few times.
+    const bool activeWhileHeld = waitUntil([&] { return t.captionActive(); }, 1500);
     t.mouse({QStringLiteral("mouseup"), QStringLiteral("1")});
     check(followed, "a drag on the caption moves the window with the pointer");
     check(activeWhileHeld, "the caption stays active while the window is dragged");
@@ -232,6 +232,16 @@ void boxPlacement(Table& t) {
     const QString transientFor = t.x.Property(*prompt, QStringLiteral("WM_TRANSIENT_FOR"));
     check(transientFor.contains(QStringLiteral("0x%1").arg(t.window.toUInt(), 0, 16)),
           "the prompt is transient for the table");
+    // The game draws the prompt's frame; a window manager must not put its own round it.
+    QRect inner, outer;
+    waitUntil(
+        [&] {
+            inner = t.x.Geometry(*prompt).value_or(QRect());
+            outer = t.x.OuterGeometry(*prompt).value_or(QRect());
+            return !inner.isEmpty() && inner == outer;
+        },
+        1000);
+    check(!inner.isEmpty() && inner == outer, "the prompt wears no frame but its own");
     checkPromptCentred(t, *prompt);
 }
 
@@ -260,13 +270,44 @@ void boxPlacementWhenFramedLate(Table& t) {
         checkPromptCentred(t, *prompt);
 }
 
-// Where nothing can iconify, minimise keeps the normal frame: the border ring stays grey.
-void minimiseWithoutIconifying(Table& t) {
+// How far down from the window's top the system menu reaches on the table's left edge:
+// where the table's green shows again below the caption (42 with no menu open).
+int menuReach(Table& t) {
+    const QImage shot = t.x.Screenshot();
+    const QPoint origin = t.frame().topLeft();
+    for (int y = 42; y < 300; ++y)
+        if ((shot.pixel(origin + QPoint(10, y)) & 0xFFFFFF) == 0x008000)
+            return y;
+    return 300;
+}
+
+// Opens the system menu from the keyboard and waits until it is drawn; returns its reach,
+// or 0 when it never came.
+int openSystemMenu(Table& t, int closedReach) {
     t.focus();
     t.x.Keys(QStringLiteral("alt+space"));
-    QThread::msleep(300);
+    int reach = 0;
+    waitUntil(
+        [&] {
+            reach = menuReach(t);
+            return reach > closedReach + 10;
+        },
+        3000);
+    return reach > closedReach + 10 ? reach : 0;
+}
+
+// Where nothing can iconify, Minimize from the system menu keeps the window on the screen with
+// its normal frame; minimised, its system menu offers Restore above Minimize.
+void minimiseWithoutIconifying(Table& t) {
+    const int closed = menuReach(t);
+    const int normalMenu = openSystemMenu(t, closed);
+    check(normalMenu > 0, "Alt+Space opens the system menu");
     t.x.Keys(QStringLiteral("n"));
-    QThread::msleep(500);
+    check(waitUntil([&] { return menuReach(t) == closed; }, 3000), "Minimize closes the menu");
+    const int minimisedMenu = openSystemMenu(t, closed);
+    std::printf("     system menu reaches %d px down, minimised %d\n", normalMenu, minimisedMenu);
+    check(normalMenu > 0 && minimisedMenu > normalMenu + 10,
+          "minimised, the system menu has one item more: Restore");
     const QPoint origin = t.frame().topLeft();
     const QImage screen = t.x.Screenshot();
     int navyOnRing = 0;
@@ -279,6 +320,8 @@ void minimiseWithoutIconifying(Table& t) {
         navyOnRing += qBlue(c) > qRed(c) + 60;
     }
     check(navyOnRing == 0, "minimised on a bare server, the caption keeps its place in the frame");
+    t.x.Keys(QStringLiteral("r"));
+    check(waitUntil([&] { return menuReach(t) == closed; }, 3000), "Restore closes the menu");
 }
 
 // Alt+F4 closes the table at once, without the farewell box.

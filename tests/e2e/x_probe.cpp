@@ -40,6 +40,23 @@ QString XProbe::Name(std::uint32_t window) {
     return {};
 }
 
+QString XProbe::Class(std::uint32_t window) {
+    if (!x_)
+        return {};
+    const auto reply = Own(xcb_get_property_reply(
+        x_.get(), xcb_get_property(x_.get(), 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 64),
+        nullptr));
+    if (!reply)
+        return {};
+    // Two strings, each ending in a zero byte.
+    QString both =
+        QString::fromLatin1(static_cast<const char*>(xcb_get_property_value(reply.get())),
+                            xcb_get_property_value_length(reply.get()));
+    if (both.endsWith(QChar(0)))
+        both.chop(1);
+    return both.replace(QChar(0), u'.');
+}
+
 std::vector<XProbe::Window> XProbe::ShownWindows() {
     std::vector<Window> shown;
     if (!x_)

@@ -25,6 +25,9 @@ public:
         QString name;
     };
 
+    // The window's WM_CLASS, instance and class joined by a dot; empty when unset.
+    QString Class(std::uint32_t window);
+
     bool Connect(const QString& display);
 
     // The top-level windows that are shown, bottom to top.

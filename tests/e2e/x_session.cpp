@@ -3,6 +3,7 @@
 #include "x_connection.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcessEnvironment>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -116,6 +117,12 @@ bool XSession::TryServer(int number) {
 }
 
 void XSession::StopServer() {
+    if (weston_.state() != QProcess::NotRunning) {
+        weston_.terminate();
+        if (!weston_.waitForFinished(3000))
+            weston_.kill();
+        weston_.waitForFinished(1000);
+    }
     if (wm_.state() != QProcess::NotRunning) {
         wm_.terminate();
         if (!wm_.waitForFinished(3000))
@@ -240,11 +247,80 @@ bool XSession::StartWindowManager() {
     return false;
 }
 
+bool XSession::StartWeston() {
+    westonRuntime_.emplace();
+    if (!westonRuntime_->isValid()) {
+        why_ = QStringLiteral("no runtime folder for weston");
+        return false;
+    }
+    const QString dir = westonRuntime_->path();
+    QFile::setPermissions(dir,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile config(dir + QStringLiteral("/weston.ini"));
+    if (!config.open(QIODevice::WriteOnly)) {
+        why_ = QStringLiteral("cannot write weston.ini");
+        return false;
+    }
+    // No panel and no idle blanking. (An input method that exits at once, to keep the
+    // on-screen keyboard away, leaves weston's desktop unpainted now and then.)
+    config.write(QStringLiteral("[core]\nidle-time=0\n[shell]\npanel-position=none\n"
+                                "background-color=0xff%1\n")
+                     .arg(kDesktopColour, 6, 16, QLatin1Char('0'))
+                     .toLatin1());
+    config.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display_);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir);
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    weston_.setProcessEnvironment(env);
+    weston_.setStandardOutputFile(QProcess::nullDevice());
+    weston_.setStandardErrorFile(dir + QStringLiteral("/weston.log"));
+    EndWithParent(weston_);
+    weston_.start(QStringLiteral("weston"),
+                  {QStringLiteral("--backend=x11-backend.so"), QStringLiteral("--width=1024"),
+                   QStringLiteral("--height=768"), QStringLiteral("--socket=wayland-e2e"),
+                   QStringLiteral("--config=") + config.fileName()});
+    if (!weston_.waitForStarted(5000)) {
+        why_ = QStringLiteral("weston did not start");
+        return false;
+    }
+    // Ready once its socket is there and its desktop is painted on this server's screen.
+    QElapsedTimer clock;
+    clock.start();
+    // Now and then weston's first picture of the desktop never reaches its window; the next
+    // one, made when anything on the desktop changes, does. A pointer moving in a corner is
+    // such a change.
+    for (int nudge = 0; clock.elapsed() < 15000 && weston_.state() == QProcess::Running; ++nudge) {
+        if (QFile::exists(dir + QStringLiteral("/wayland-e2e")) &&
+            (PixelAt(QPoint(5, 5)) & 0xFFFFFF) == kDesktopColour)
+            return true;
+        Run(QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QString::number(1020 - nudge % 2 * 10),
+             QStringLiteral("764")});
+        QThread::msleep(100);
+    }
+    QFile log(dir + QStringLiteral("/weston.log"));
+    log.open(QIODevice::ReadOnly);
+    why_ = QStringLiteral("weston did not come up (screen at 5,5: %1); its log:\n%2")
+               .arg(PixelAt(QPoint(5, 5)), 6, 16, QLatin1Char('0'))
+               .arg(QString::fromLocal8Bit(log.readAll().right(3000)));
+    return false;
+}
+
 bool XSession::Launch(QProcess& child, const QString& program, const QStringList& args) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    if (HasWeston()) {
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-e2e"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), westonRuntime_->path());
+        // Without an input context the game asks for no text input, and weston shows no
+        // on-screen keyboard over the boxes.
+        env.insert(QStringLiteral("QT_IM_MODULE"), QStringLiteral("none"));
+    } else {
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    }
     // In a sanitizer build the leak report at exit would turn the exit code; the system
     // libraries the toolkit loads keep allocations of their own to the end.
     env.insert(QStringLiteral("ASAN_OPTIONS"),

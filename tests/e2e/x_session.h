@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <optional>
 
@@ -68,7 +69,14 @@ public:
     // Tells a window it stands at this place on the screen, with its present size, as a
     // window manager does when it grants a move: a ConfigureNotify sent to the window.
     bool GrantPlacement(const QString& window, QPoint at);
-    // Starts a program with this server as its display, on the X11 platform.
+    // Starts weston in a window of this server (its x11 backend), as a screen-sized Wayland
+    // desktop with a plain background of kDesktopColour and no panel, and a runtime folder of
+    // its own. False (with why()) when it does not come up.
+    bool StartWeston();
+    bool HasWeston() const { return weston_.state() != QProcess::NotRunning; }
+    static constexpr QRgb kDesktopColour = 0x204060;
+    // Starts a program with this server as its display, on the X11 platform; with weston
+    // started, on the Wayland platform in weston.
     bool Launch(QProcess& child, const QString& program, const QStringList& args = {});
     // The window that has the keyboard focus (xdotool's id), or empty.
     QString FocusedWindow();
@@ -90,6 +98,8 @@ private:
 
     QProcess server_;
     QProcess wm_;
+    QProcess weston_;
+    std::optional<QTemporaryDir> westonRuntime_;
     QString display_;
     QString why_;
 };

@@ -43,11 +43,14 @@ TEST(HelpFormLayout, IsAFixedSizeToolWindowCreatedHidden) {
     EXPECT_EQ(form.objectName(), "HelpForm");
     EXPECT_EQ(form.windowTitle(), "Vandolin Guide");
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(form.size(), QSize(360, 318));
-    EXPECT_EQ(form.minimumSize(), QSize(360, 318));
-    EXPECT_EQ(form.maximumSize(), QSize(360, 318));
+    EXPECT_EQ(form.findChild<QWidget*>("ClientArea")->size(), QSize(360, 318));
+    EXPECT_EQ(form.minimumSize(), form.size());
+    EXPECT_EQ(form.maximumSize(), form.size());
     const Qt::WindowFlags flags = form.windowFlags();
     EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
+    // The game's own tool-window frame, and no title bar the toolkit would add back.
+    EXPECT_TRUE(flags & Qt::FramelessWindowHint);
+    EXPECT_FALSE(flags & Qt::CustomizeWindowHint);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(form.font().pixelSize(), 11);

@@ -59,6 +59,16 @@ TEST_F(TableTest, BeforeTheFirstDeal) {
     EXPECT_TRUE(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(32, 32)));
 }
 
+// A compositor that never activates the table (a headless one) still shows the money.
+TEST(TableShown, FillsTheMoneyPanelsWithoutAnActivation) {
+    ui::TMainForm table([] { return kFixedClock; });
+    table.setAttribute(Qt::WA_ShowWithoutActivating);
+    table.show();
+    ASSERT_FALSE(table.isActiveWindow());
+    EXPECT_EQ(table.widgets().BetBar->text(), QStringLiteral("$1"));
+    EXPECT_EQ(table.widgets().ScoreBar->text(), QStringLiteral("$100"));
+}
+
 TEST_F(TableTest, DealMarkAndDraw) {
     Click(w().Mazzo1);
     // The fixed clock deals 18, 4, 40, 52, 48: nothing, so no pay line lights.

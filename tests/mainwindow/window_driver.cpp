@@ -1,12 +1,12 @@
 #include "window_driver.h"
 
+#include "ui/boxes/app_message_form.h"
 #include "ui/pictures/picture_lookup.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -100,7 +100,7 @@ QString AccessibleDescription(QWidget* widget) {
 namespace {
 
 QString visibleText(QWidget* box) {
-    if (auto* message = qobject_cast<QMessageBox*>(box))
+    if (auto* message = qobject_cast<ui::TAppMessageForm*>(box))
         return message->text();
     QStringList texts;
     for (QLabel* label : box->findChildren<QLabel*>()) {

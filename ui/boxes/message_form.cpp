@@ -63,13 +63,13 @@ TMessageForm::TMessageForm(const QString& message, QWidget* parent) : ClassicDia
     const int clientHeight = blockHeight + buttonHeight + du.v(TextButtonGapV) + 2 * du.v(MarginV);
     setClientSize(clientWidth, clientHeight);
 
-    auto* image = new QLabel(this);
+    auto* image = new QLabel(clientArea());
     image->setObjectName(QStringLiteral("Image"));
     image->setPixmap(
         style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(IconSize, IconSize));
     image->setGeometry(du.h(MarginH), du.v(MarginV), IconSize, IconSize);
 
-    auto* label = new QLabel(this);
+    auto* label = new QLabel(clientArea());
     label->setObjectName(QStringLiteral("Message"));
     label->setTextFormat(Qt::PlainText);
     // QLabel expands tabs by default; with word wrap on it draws under MessageFlags.

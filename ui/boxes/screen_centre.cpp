@@ -65,6 +65,10 @@ private:
 } // namespace
 
 void CentreOnScreen(QWidget& window) {
+    // Under Wayland a client has no say in where its windows stand: the compositor places
+    // them, by the transient parent where it minds it.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
     const QMargins frame = centreBy(window);
     if (auto* watch = window.findChild<RecentreWhenFramed*>(QStringLiteral("RecentreWhenFramed"),
                                                             Qt::FindDirectChildrenOnly))

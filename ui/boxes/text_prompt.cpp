@@ -29,9 +29,9 @@ TextPrompt::TextPrompt(const QString& caption, const QString& prompt, const QStr
     setClientSize(du.h(180), du.v(63));
 
     // The edit field is made first so that it comes first in the tab order.
-    edit_ = new QLineEdit(this);
+    edit_ = new QLineEdit(clientArea());
     edit_->setObjectName(QStringLiteral("Edit"));
-    label_ = new QLabel(this);
+    label_ = new QLabel(clientArea());
     label_->setObjectName(QStringLiteral("Prompt"));
     label_->setTextFormat(Qt::PlainText);
     label_->setText(WithLineFeeds(prompt));

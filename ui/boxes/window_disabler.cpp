@@ -1,6 +1,8 @@
 #include "window_disabler.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -24,6 +26,27 @@ QWidget* ownerOfPopups(QWidget* window) {
     return window;
 }
 
+// Passes the activation of a blocked window on to the box that blocks it.
+class HandActivationOn final : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate) {
+            auto* window = static_cast<QWidget*>(watched);
+            if (!window->isEnabled())
+                QTimer::singleShot(0, this, [] {
+                    QWidget* box = QApplication::activeModalWidget();
+                    if (box == nullptr)
+                        return;
+                    if (box->isMinimized() || box->isHidden())
+                        box->showNormal();
+                    box->raise();
+                    box->activateWindow();
+                });
+        }
+        return false;
+    }
+};
+
 QWidget* windowToReactivate() {
     // The toolkit learns of a window's deactivation a little after it is hidden (the guide
     // just closed, say): a hidden window is no place to return to.
@@ -46,6 +69,9 @@ WindowDisabler::WindowDisabler() : active_(windowToReactivate()) {
             disabled_.push_back({window, window->focusWidget()});
             window->setEnabled(false);
         }
+        handOn_ = new HandActivationOn;
+        for (const Disabled& entry : disabled_)
+            entry.window->installEventFilter(handOn_);
         // Nothing active and nothing handed back yet: the game's first box, opened while the
         // activation is between windows. The keyboard goes back to the window it blocked.
         if (!active_) {
@@ -66,6 +92,9 @@ WindowDisabler::~WindowDisabler() {
 }
 
 void WindowDisabler::restore() {
+    // Deleting the filter takes it off every window it watches.
+    delete handOn_;
+    handOn_ = nullptr;
     for (const Disabled& entry : disabled_) {
         if (!entry.window)
             continue;

@@ -14,7 +14,9 @@ namespace ui {
 // activates the remembered window again. A box opened while no window is active yet,
 // because the previous box has just closed, remembers the window that box re-activates; with
 // no such box either, the first window it disabled.
-// Create it before the box is shown.
+// A disabled window that the window system activates anyway (a click on it, a task bar)
+// hands the activation on to the open box, shown again if it was minimised, so the keys
+// never go to a window that takes none. Create it before the box is shown.
 class WindowDisabler {
 public:
     WindowDisabler();
@@ -34,6 +36,7 @@ private:
     };
     QPointer<QWidget> active_;
     std::vector<Disabled> disabled_;
+    QObject* handOn_ = nullptr;
 };
 
 } // namespace ui

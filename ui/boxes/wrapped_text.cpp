@@ -1,12 +1,7 @@
 #include "wrapped_text.h"
 
 #include <QFontMetricsF>
-#include <QGridLayout>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
-#include <QScreen>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -78,24 +73,6 @@ void WrappedText::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     layout.draw(&painter, QPointF(0, 0));
-}
-
-void WrapMessageBoxText(QMessageBox& box) {
-    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    auto* grid = qobject_cast<QGridLayout*>(box.layout());
-    if (label == nullptr || grid == nullptr)
-        return;
-    const QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
-    const int screenWidth = screen ? screen->geometry().width() : FallbackScreenWidth;
-    auto* text = new WrappedText(label->text(), screenWidth / 2, &box);
-    text->setObjectName(QStringLiteral("Message"));
-    text->setFont(label->font());
-    if (QLayoutItem* replaced = grid->replaceWidget(label, text)) {
-        delete replaced;
-        label->hide();
-    } else {
-        delete text;
-    }
 }
 
 } // namespace ui

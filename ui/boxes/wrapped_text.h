@@ -3,8 +3,6 @@
 #include <QString>
 #include <QWidget>
 
-class QMessageBox;
-
 namespace ui {
 
 // Plain text that wraps at blanks and, where one word is wider than the line, inside the word,
@@ -29,10 +27,5 @@ private:
     QString text_;
     int maxWidth_;
 };
-
-// Shows the box's text as WrappedText at most half the screen wide, in place of the box's own
-// label, which cuts a word wider than the screen instead of breaking it. The box's text()
-// stays as it was. Call it once the text is set.
-void WrapMessageBoxText(QMessageBox& box);
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "ui/guide/help_form.h"
 
 #include "platform/classic_fonts.h"
+#include "platform/frame/window_frame.h"
 #include "ui/boxes/screen_centre.h"
 #include "ui/boxes/window_disabler.h"
 #include "ui/guide/classic_tab_pages.h"
@@ -41,6 +42,7 @@ bool isEnterKey(const QEvent* event) {
 THelpForm::THelpForm(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
     initGuideResources();
     ui_.setupUi(this);
+    wearClassicFrame();
 
     // Designer layouts carry point sizes only; the window was drawn in pixel sizes.
     setFont(classicFont(ClassicFace::MsSansSerif, kWindowFontPixels));
@@ -93,6 +95,28 @@ bool THelpForm::eventFilter(QObject* watched, QEvent* event) {
             return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void THelpForm::wearClassicFrame() {
+    // The layout was drawn for the client area: its controls move in there unchanged, and
+    // the tool-window frame goes round it.
+    const QSize client = size();
+    auto* frame = new platform::WindowFrame(*this);
+    frame->setBorderStyle(platform::BorderStyle::bsToolWindow);
+    frame->setBorderIcons(platform::biSystemMenu);
+    for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (control == frame->clientArea())
+            continue;
+        const QRect place = control->geometry();
+        const bool hidden = control->isHidden();
+        control->setParent(frame->clientArea());
+        control->setGeometry(place);
+        control->setHidden(hidden);
+    }
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    frame->setSizeFixed(true);
+    frame->setClientSize(client);
 }
 
 void THelpForm::centreOnScreen() {

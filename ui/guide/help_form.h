@@ -36,6 +36,7 @@ protected:
 
 private:
     void centreOnScreen();
+    void wearClassicFrame();
 
     Ui::THelpForm ui_;
 };

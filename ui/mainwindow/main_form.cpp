@@ -410,7 +410,10 @@ engine::PromptAnswer TMainForm::AskText(const std::string& caption, const std::s
 
 bool TMainForm::event(QEvent* event) {
     const bool handled = platform::FramedWindow::event(event);
-    if (event->type() == QEvent::WindowActivate)
+    // Shown counts as activated for the money panels: a compositor may never activate the
+    // table (a headless one), and the panels must not stay empty there.
+    if (event->type() == QEvent::WindowActivate ||
+        (event->type() == QEvent::Show && !event->spontaneous()))
         RunGuarded([this] { FormActivate(); });
     return handled;
 }
