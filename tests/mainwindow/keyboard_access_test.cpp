@@ -2,7 +2,10 @@
 #include "window_driver.h"
 
 #include "ui/mainwindow/picture_box.h"
+#include "ui/mainwindow/table_accessibility.h"
 
+#include <QApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTest>
@@ -62,19 +65,29 @@ TEST_F(KeyboardTable, ARoundPlayedWithKeysReadsAsItShows) {
                                         "king of spades", "nine of spades"}));
     EXPECT_EQ(lineDescriptions(), QStringList(9, QStringLiteral("not lit")));
 
-    // 1, 2, 3 mark; 2 again keeps its card after all, and 2 once more marks it again.
-    const QString marked = QStringLiteral("marked to change");
+    table->announcer().flush();
+    EXPECT_EQ(table->announcer().lastSaid(),
+              QStringLiteral("five of diamonds, four of clubs, ace of spades, king of spades, "
+                             "nine of spades. No pay line lit."));
+
+    // 1, 2, 3 mark; 2 again keeps its card after all, and 2 once more marks it again. A marked
+    // card keeps its name and is checked; the focus follows the number keys.
     press(Qt::Key_1);
     press(Qt::Key_2);
     EXPECT_TRUE(ShowsPicture(slot(2), 53));
-    EXPECT_EQ(AccessibleName(slot(2)), marked);
+    EXPECT_TRUE(AccessibleState(slot(2)).checked);
+    EXPECT_EQ(QApplication::focusWidget(), slot(2));
     press(Qt::Key_2);
     EXPECT_TRUE(ShowsPicture(slot(2), 4));
-    EXPECT_EQ(AccessibleName(slot(2)), QStringLiteral("four of clubs"));
+    EXPECT_FALSE(AccessibleState(slot(2)).checked);
     press(Qt::Key_2);
     press(Qt::Key_3, Qt::KeypadModifier);
-    EXPECT_EQ(slotNames(),
-              QStringList({marked, marked, marked, "king of spades", "nine of spades"}));
+    EXPECT_EQ(slotNames(), QStringList({"five of diamonds", "four of clubs", "ace of spades",
+                                        "king of spades", "nine of spades"}));
+    QList<bool> checked;
+    for (int i = 1; i <= 5; ++i)
+        checked << AccessibleState(slot(i)).checked;
+    EXPECT_EQ(checked, QList<bool>({true, true, true, false, false}));
 
     // Enter draws 6, 23, 26 into the marked slots: a pair of kings pays 2 : 1.
     press(Qt::Key_Return);
@@ -87,6 +100,14 @@ TEST_F(KeyboardTable, ARoundPlayedWithKeysReadsAsItShows) {
     EXPECT_EQ(AccessibleName(w().ScoreBar), QStringLiteral("Cash $102"));
     EXPECT_EQ(AccessibleName(w().Mode), QStringLiteral("DEAL"));
     EXPECT_EQ(AccessibleName(w().Mazzo1), QStringLiteral("deal"));
+    EXPECT_TRUE(AccessibleState(w().Score0).selected);
+    EXPECT_FALSE(AccessibleState(w().Score1).selected);
+    EXPECT_FALSE(AccessibleState(slot(1)).checked);
+    // Only the drawn cards, then the hand and the money, once.
+    table->announcer().flush();
+    EXPECT_EQ(table->announcer().lastSaid(),
+              QStringLiteral("New cards: six of clubs, ten of diamonds, king of diamonds. "
+                             "jacks or better: you win $2, cash $102."));
 
     // The keypad's Enter deals again.
     press(Qt::Key_Enter, Qt::KeypadModifier);
@@ -107,7 +128,7 @@ TEST_F(KeyboardTable, OnlyPlainSinglePressesOfTheTableKeysAct) {
     QTest::keyPress(table->windowHandle(), Qt::Key_4);
     QCoreApplication::sendEvent(table->windowHandle(), &held);
     QTest::keyRelease(table->windowHandle(), Qt::Key_4);
-    EXPECT_EQ(AccessibleName(slot(4)), QStringLiteral("marked to change"));
+    EXPECT_TRUE(AccessibleState(slot(4)).checked);
     QKeyEvent heldSpace(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
     QCoreApplication::sendEvent(table->windowHandle(), &heldSpace);
     EXPECT_EQ(AccessibleName(w().Mode), QStringLiteral("DRAW"));
@@ -119,6 +140,77 @@ TEST_F(KeyboardTable, OnlyPlainSinglePressesOfTheTableKeysAct) {
     table->setEnabled(true);
     EXPECT_EQ(AccessibleName(w().Mode), QStringLiteral("DRAW"));
     EXPECT_EQ(AccessibleName(slot(5)), QStringLiteral("nine of spades"));
+    EXPECT_FALSE(AccessibleState(slot(5)).checked);
+}
+
+TEST_F(KeyboardTable, TheTableTellsWhatEachControlIs) {
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(AccessibleRole(slot(i)), QAccessible::CheckBox);
+        EXPECT_TRUE(AccessibleState(slot(i)).focusable);
+    }
+    EXPECT_EQ(AccessibleRole(w().Mazzo1), QAccessible::Button);
+    EXPECT_EQ(AccessibleRole(w().StatusBar), QAccessible::StatusBar);
+    EXPECT_EQ(AccessibleName(w().StatusBar), w().StatusBar->text());
+    EXPECT_EQ(AccessibleRole(table.get()), QAccessible::Window);
+    EXPECT_EQ(AccessibleDescription(w().BetBar), QStringLiteral("the amount bet"));
+    EXPECT_EQ(AccessibleDescription(w().ScoreBar), QStringLiteral("the cash"));
+    // The deck has the focus from the start; no focus mark until the keyboard moves it.
+    EXPECT_EQ(QApplication::focusWidget(), w().Mazzo1);
+    EXPECT_TRUE(AccessibleState(w().Mazzo1).focused);
+    const QImage unmarked = Shot(w().Mazzo1);
+    EXPECT_EQ(unmarked, Picture(53).convertToFormat(unmarked.format()));
+}
+
+TEST_F(KeyboardTable, TabAndTheArrowKeysWalkTheCardsAndTheDeck) {
+    press(Qt::Key_Space);
+    const QImage before = Shot(slot(1));
+    press(Qt::Key_Right); // from the deck round to card 1
+    EXPECT_EQ(QApplication::focusWidget(), slot(1));
+    EXPECT_NE(Shot(slot(1)), before) << "the keyboard's move shows the focus mark";
+    press(Qt::Key_Tab);
+    press(Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), slot(3));
+    press(Qt::Key_Left);
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), slot(1));
+    press(Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), w().Mazzo1);
+    // A click marks a card but leaves the focus where the keyboard put it.
+    Click(slot(4));
+    EXPECT_TRUE(AccessibleState(slot(4)).checked);
+    EXPECT_EQ(QApplication::focusWidget(), w().Mazzo1);
+}
+
+// Qt tells screen readers of every name or description set, changed or not; a burst of such
+// non-changes on every deal buries what did change.
+TEST_F(KeyboardTable, ADealAndADrawReportOnlyRealChanges) {
+    static QHash<QObject*, QString>* seen = nullptr;
+    static QStringList* repeats = nullptr;
+    QHash<QObject*, QString> seenHere;
+    QStringList repeatsHere;
+    seen = &seenHere;
+    repeats = &repeatsHere;
+    for (QWidget* widget : table->findChildren<QWidget*>()) {
+        seenHere.insert(widget, AccessibleName(widget) + u'|' + AccessibleDescription(widget));
+    }
+    QAccessible::setActive(true);
+    const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() != QAccessible::NameChanged &&
+            event->type() != QAccessible::DescriptionChanged)
+            return;
+        auto* widget = qobject_cast<QWidget*>(event->object());
+        if (!widget)
+            return;
+        const QString now = AccessibleName(widget) + u'|' + AccessibleDescription(widget);
+        if (seen->value(widget) == now)
+            *repeats << widget->objectName();
+        seen->insert(widget, now);
+    });
+    press(Qt::Key_Space);
+    press(Qt::Key_Return);
+    press(Qt::Key_Space);
+    QAccessible::installUpdateHandler(previous);
+    EXPECT_TRUE(repeatsHere.isEmpty()) << repeatsHere.join(u' ').toStdString();
 }
 
 } // namespace
