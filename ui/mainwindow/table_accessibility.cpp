@@ -4,7 +4,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QHash>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QWindow>
 
@@ -95,6 +97,42 @@ QAccessibleInterface* tableFactory(const QString& className, QObject* object) {
 }
 
 } // namespace
+
+QString SpokenCardText(const QString& line) {
+    static const QRegularExpression card(
+        QStringLiteral("(?<![\\w])(10|[2-9AJQK])([\\x{2663}\\x{2666}\\x{2665}\\x{2660}])( "
+                       "(?=\\S*[\\x{2663}\\x{2666}\\x{2665}\\x{2660}]))?"));
+    static const QHash<QString, QString> ranks{{QStringLiteral("A"), QStringLiteral("ace")},
+                                               {QStringLiteral("2"), QStringLiteral("two")},
+                                               {QStringLiteral("3"), QStringLiteral("three")},
+                                               {QStringLiteral("4"), QStringLiteral("four")},
+                                               {QStringLiteral("5"), QStringLiteral("five")},
+                                               {QStringLiteral("6"), QStringLiteral("six")},
+                                               {QStringLiteral("7"), QStringLiteral("seven")},
+                                               {QStringLiteral("8"), QStringLiteral("eight")},
+                                               {QStringLiteral("9"), QStringLiteral("nine")},
+                                               {QStringLiteral("10"), QStringLiteral("ten")},
+                                               {QStringLiteral("J"), QStringLiteral("jack")},
+                                               {QStringLiteral("Q"), QStringLiteral("queen")},
+                                               {QStringLiteral("K"), QStringLiteral("king")}};
+    static const QHash<QChar, QString> suits{{QChar(0x2663), QStringLiteral("clubs")},
+                                             {QChar(0x2666), QStringLiteral("diamonds")},
+                                             {QChar(0x2665), QStringLiteral("hearts")},
+                                             {QChar(0x2660), QStringLiteral("spades")}};
+    QString spoken;
+    qsizetype from = 0;
+    for (auto it = card.globalMatch(line); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        spoken += line.mid(from, match.capturedStart() - from);
+        spoken += ranks.value(match.captured(1)) + QStringLiteral(" of ") +
+                  suits.value(match.captured(2).front());
+        // Cards in a row are a list.
+        if (!match.captured(3).isEmpty())
+            spoken += QStringLiteral(", ");
+        from = match.capturedEnd();
+    }
+    return spoken + line.mid(from);
+}
 
 void InstallTableAccessibility() {
     static const bool installed = [] {

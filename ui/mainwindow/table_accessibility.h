@@ -17,6 +17,10 @@ void SetAccessibleRole(QWidget& widget, int role);
 void SetLit(QWidget& line, bool lit);
 bool IsLit(const QWidget& line);
 
+// A line with cards written short ("keep 5♦ 5♣") as a screen reader should say it ("keep five
+// of diamonds, five of clubs"); a synthesiser would name the suit symbols instead.
+QString SpokenCardText(const QString& line);
+
 // Speaks what changed on the table without taking the keyboard focus: a screen reader
 // presents a notification when it is shown. Never painted (no size, nothing drawn). What is
 // said within one pass of the event loop is joined into one notification, so one step of the

@@ -3,6 +3,7 @@
 #include "odds/hand_table.h"
 #include "platform/frame/system_settings.h"
 #include "ui/boxes/error_report.h"
+#include "ui/mainwindow/table_accessibility.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -66,8 +67,9 @@ void TTrainerForm::buildStrip() {
     hintButton_->setObjectName(QStringLiteral("TrainerHint"));
     hintButton_->setFont(table.StatusBar->font());
     hintButton_->setGeometry(client->width() - kMargin - kButtonWidth, 3, kButtonWidth, 18);
-    // Keys stay with the table: the button is for the mouse.
-    hintButton_->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the button after the deck; a click leaves the keyboard with the table.
+    hintButton_->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(table.Mazzo1, hintButton_);
     connect(hintButton_, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { HintClick(); }); });
 
@@ -93,6 +95,7 @@ void TTrainerForm::HintClick() {
         return;
     coach_.Hint();
     refreshStrip();
+    announcer().say(SpokenCardText(advice_->text()));
 }
 
 void TTrainerForm::ShowCard(int slot, int picture) {
@@ -108,7 +111,11 @@ void TTrainerForm::ShowBack(int slot) {
 void TTrainerForm::SetModeText(const std::string& text) {
     TMainForm::SetModeText(text);
     coach_.ModeShown(text);
+    const QString verdictBefore = verdict_->text();
     refreshStrip();
+    // A screen reader hears a new verdict after what the table says of the round.
+    if (verdict_->text() != verdictBefore)
+        announcer().sayAfter(SpokenCardText(verdict_->text()));
 }
 
 } // namespace ui
