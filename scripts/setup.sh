@@ -14,6 +14,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
     xvfb xauth xdotool imagemagick x11-utils openbox libxcb1-dev libxcb-xtest0-dev dbus-daemon
+    orca at-spi2-core
     desktop-file-utils appstream groff-base
 )
 # Only `package` needs these: dpkg-shlibdeps works out the package's dependencies.

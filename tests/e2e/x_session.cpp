@@ -116,6 +116,13 @@ bool XSession::TryServer(int number) {
 }
 
 void XSession::StopServer() {
+    if (bus_.state() != QProcess::NotRunning) {
+        bus_.terminate();
+        if (!bus_.waitForFinished(3000))
+            bus_.kill();
+        bus_.waitForFinished(1000);
+        sessionBus_.clear();
+    }
     if (wm_.state() != QProcess::NotRunning) {
         wm_.terminate();
         if (!wm_.waitForFinished(3000))
@@ -135,6 +142,8 @@ std::optional<QByteArray> XSession::Run(const QString& program, const QStringLis
     QProcess tool;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
+    if (!sessionBus_.isEmpty())
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), sessionBus_);
     tool.setProcessEnvironment(env);
     tool.start(program, args);
     if (!tool.waitForFinished(timeoutMs) || tool.exitStatus() != QProcess::NormalExit ||
@@ -240,9 +249,43 @@ bool XSession::StartWindowManager() {
     return false;
 }
 
+bool XSession::StartSessionBus() {
+    bus_.setProgram(QStringLiteral("dbus-daemon"));
+    bus_.setArguments({QStringLiteral("--session"), QStringLiteral("--nofork"),
+                       QStringLiteral("--print-address=1"),
+                       QStringLiteral("--address=unix:tmpdir=/tmp")});
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display_);
+    bus_.setProcessEnvironment(env);
+    bus_.setProcessChannelMode(QProcess::SeparateChannels);
+    EndWithParent(bus_);
+    bus_.start();
+    if (!bus_.waitForStarted(5000)) {
+        why_ = QStringLiteral("dbus-daemon did not start");
+        return false;
+    }
+    QByteArray address;
+    QElapsedTimer clock;
+    clock.start();
+    while (!address.contains('\n') && clock.elapsed() < 10000 &&
+           bus_.state() == QProcess::Running) {
+        bus_.waitForReadyRead(200);
+        address += bus_.readAllStandardOutput();
+    }
+    if (!address.contains('\n')) {
+        why_ = QStringLiteral("dbus-daemon gave no address: ") +
+               QString::fromLocal8Bit(bus_.readAllStandardError()).trimmed();
+        return false;
+    }
+    sessionBus_ = QString::fromLatin1(address.trimmed());
+    return true;
+}
+
 bool XSession::Launch(QProcess& child, const QString& program, const QStringList& args) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
+    if (!sessionBus_.isEmpty())
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), sessionBus_);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     // In a sanitizer build the leak report at exit would turn the exit code; the system

@@ -68,6 +68,11 @@ public:
     // Tells a window it stands at this place on the screen, with its present size, as a
     // window manager does when it grants a move: a ConfigureNotify sent to the window.
     bool GrantPlacement(const QString& window, QPoint at);
+    // Starts a private session bus for what runs on this server, as a desktop session has
+    // one: screen readers and the programs they read meet on it. Run() and Launch() hand it
+    // on. False (with why()) when it cannot be started; it ends with the session.
+    bool StartSessionBus();
+    QString sessionBus() const { return sessionBus_; }
     // Starts a program with this server as its display, on the X11 platform.
     bool Launch(QProcess& child, const QString& program, const QStringList& args = {});
     // The window that has the keyboard focus (xdotool's id), or empty.
@@ -90,6 +95,8 @@ private:
 
     QProcess server_;
     QProcess wm_;
+    QProcess bus_;
+    QString sessionBus_;
     QString display_;
     QString why_;
 };
