@@ -12,6 +12,8 @@
 #include "engine/hand_evaluator.h"
 #include "engine/hand_result.h"
 #include "engine/spoken_names.h"
+#include "odds/hold_analysis.h"
+#include "odds/pay_table.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -19,6 +21,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -138,8 +141,17 @@ void roundByKeyboard(Game& g) {
 
 // The bet prompt from the Game menu; an entry that is no number; the box that says so.
 void betPromptWithABadEntry(Game& g) {
-    g.keys("alt+g");
-    g.hear(QStringLiteral("^New\\.$"), "Alt+G opens the Game menu");
+    // Qt hands each key to the screen reader and waits for its answer before it acts on it;
+    // on a loaded machine the answer can come too late for Alt+G to reach the menu bar as one
+    // chord (Qt then warns "keyEventError"). A player presses it again; so does this test.
+    std::optional<QRegularExpressionMatch> menu;
+    for (int attempt = 0; attempt < 3 && !menu; ++attempt) {
+        if (attempt > 0)
+            g.keys("Escape");
+        g.keys("alt+g");
+        menu = g.orca.WaitFor(QRegularExpression(QStringLiteral("^New\\.$")), kPatienceMs / 3);
+    }
+    check(menu.has_value(), "Alt+G opens the Game menu");
     g.keys("b");
     g.hear(QStringLiteral("^Change your bet dialog\\.$"), "B: the bet prompt opens");
     g.hear(QStringLiteral("^max value = 10:\\s+text\\.$"), "its field is named by its prompt");
@@ -172,7 +184,8 @@ void guidePages(Game& g) {
 
 void trainerHintAndVerdict(Game& g) {
     g.keys("space");
-    g.hear(QStringLiteral("^notification (%1, ){4}%1\\. ").arg(kCard), "trainer: the deal is read");
+    const auto dealt = g.hear(QStringLiteral("^notification ((?:%1, ){4}%1)\\. ").arg(kCard),
+                              "trainer: the deal is read");
     g.keys("Tab");
     g.hear(QStringLiteral("^Hint push button\\.$"), "Tab reaches the Hint button");
     // The coach answers once its tables are ready; a hint asked before is not given.
@@ -192,10 +205,26 @@ void trainerHintAndVerdict(Game& g) {
         check(!words.contains(QRegularExpression(QStringLiteral("[\\x{2660}-\\x{2667}]"))),
               "cards in the advice are words, not suit symbols");
     }
+    // All five kept: right exactly when no hold of the dealt hand is worth more.
     g.keys("Return");
-    g.hear(
-        QStringLiteral("^notification (New cards: .*|No new cards)\\. .*cash \\$\\d+\\. .*bet.*$"),
-        "the draw is read with the verdict and its cost");
+    const auto verdict =
+        g.hear(QStringLiteral("^notification No new cards\\. .*cash \\$\\d+\\. (Right: .+|Best: "
+                              "keep .+; cost [0-9.]+ bet\\.?)$"),
+               "the draw is read with the verdict (and the cost of a mistake)");
+    if (!dealt || !verdict)
+        return;
+    const QStringList cards = dealt->captured(1).split(QStringLiteral(", "));
+    odds::Hand hand{};
+    for (int i = 0; i < engine::kHandSize; ++i)
+        hand[static_cast<std::size_t>(i)] = cardCode(cards[i]);
+    const auto analysis = odds::analyseHand(hand, odds::PayTable::game());
+    const auto kept = std::find_if(analysis.holds.begin(), analysis.holds.end(),
+                                   [](const odds::HoldOutcome& h) { return h.mask == 0b11111; });
+    const bool right =
+        kept != analysis.holds.end() && kept->grossValue() == analysis.best().grossValue();
+    check(right == verdict->captured(1).startsWith(QLatin1String("Right")),
+          right ? "the verdict says right, as the analyser does"
+                : "the verdict names the better hold, as the analyser does");
 }
 
 } // namespace
