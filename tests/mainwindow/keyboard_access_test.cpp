@@ -154,6 +154,15 @@ TEST_F(KeyboardTable, TheTableTellsWhatEachControlIs) {
     EXPECT_EQ(AccessibleRole(table.get()), QAccessible::Window);
     EXPECT_EQ(AccessibleDescription(w().BetBar), QStringLiteral("the amount bet"));
     EXPECT_EQ(AccessibleDescription(w().ScoreBar), QStringLiteral("the cash"));
+    // The Deck menu's items show a number beside a picture; they are card backs when heard.
+    QAccessibleInterface* deckMenu = QAccessible::queryAccessibleInterface(w().Mazzo2);
+    ASSERT_NE(deckMenu, nullptr);
+    QStringList backs;
+    for (int i = 0; i < deckMenu->childCount(); ++i)
+        backs << deckMenu->child(i)->text(QAccessible::Name);
+    EXPECT_EQ(backs, QStringList({"Card back 1", "Card back 2", "Card back 3", "Card back 4",
+                                  "Card back 5", "Card back 6"}));
+    EXPECT_TRUE(deckMenu->child(0)->state().checked);
     // The deck has the focus from the start; no focus mark until the keyboard moves it.
     EXPECT_EQ(QApplication::focusWidget(), w().Mazzo1);
     EXPECT_TRUE(AccessibleState(w().Mazzo1).focused);
@@ -183,34 +192,71 @@ TEST_F(KeyboardTable, TabAndTheArrowKeysWalkTheCardsAndTheDeck) {
 
 // Qt tells screen readers of every name or description set, changed or not; a burst of such
 // non-changes on every deal buries what did change.
-TEST_F(KeyboardTable, ADealAndADrawReportOnlyRealChanges) {
-    static QHash<QObject*, QString>* seen = nullptr;
-    static QStringList* repeats = nullptr;
-    QHash<QObject*, QString> seenHere;
-    QStringList repeatsHere;
-    seen = &seenHere;
-    repeats = &repeatsHere;
-    for (QWidget* widget : table->findChildren<QWidget*>()) {
-        seenHere.insert(widget, AccessibleName(widget) + u'|' + AccessibleDescription(widget));
+// Records the changes the table reports to screen readers: name, description and state, by
+// object, while it lives.
+class ReportedChanges {
+public:
+    ReportedChanges() {
+        current = this;
+        QAccessible::setActive(true);
+        previous_ = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            const auto type = event->type();
+            if (type != QAccessible::NameChanged && type != QAccessible::DescriptionChanged &&
+                type != QAccessible::StateChanged)
+                return;
+            if (auto* widget = qobject_cast<QWidget*>(event->object())) {
+                const QString now = AccessibleName(widget) + u'|' + AccessibleDescription(widget);
+                current->events << widget->objectName() + u':' + QString::number(type);
+                // A name or description reported as changed must have changed.
+                if (type != QAccessible::StateChanged && current->seen.value(widget) == now)
+                    current->repeats << widget->objectName();
+                current->seen.insert(widget, now);
+            }
+        });
     }
-    QAccessible::setActive(true);
-    const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-        if (event->type() != QAccessible::NameChanged &&
-            event->type() != QAccessible::DescriptionChanged)
-            return;
-        auto* widget = qobject_cast<QWidget*>(event->object());
-        if (!widget)
-            return;
-        const QString now = AccessibleName(widget) + u'|' + AccessibleDescription(widget);
-        if (seen->value(widget) == now)
-            *repeats << widget->objectName();
-        seen->insert(widget, now);
-    });
-    press(Qt::Key_Space);
-    press(Qt::Key_Return);
-    press(Qt::Key_Space);
-    QAccessible::installUpdateHandler(previous);
-    EXPECT_TRUE(repeatsHere.isEmpty()) << repeatsHere.join(u' ').toStdString();
+    ~ReportedChanges() {
+        QAccessible::installUpdateHandler(previous_);
+        current = nullptr;
+    }
+    void startFrom(const QWidget& window) {
+        for (QWidget* widget : window.findChildren<QWidget*>())
+            seen.insert(widget, AccessibleName(widget) + u'|' + AccessibleDescription(widget));
+    }
+    // Objects that reported the same kind of change more than once: a flicker.
+    QStringList flickers() const {
+        QStringList twice;
+        for (const QString& event : events) {
+            if (events.count(event) > 1 && !twice.contains(event))
+                twice << event;
+        }
+        return twice;
+    }
+
+    QStringList events;
+    QStringList repeats;
+    QHash<QObject*, QString> seen;
+
+private:
+    static inline ReportedChanges* current = nullptr;
+    QAccessible::UpdateHandler previous_ = nullptr;
+};
+
+TEST_F(KeyboardTable, ADealAndADrawReportOnlyRealChanges) {
+    ReportedChanges changes;
+    changes.startFrom(*table);
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Space}) {
+        changes.events.clear();
+        press(key);
+        EXPECT_TRUE(changes.flickers().isEmpty())
+            << "one step, one change each: " << changes.flickers().join(u' ').toStdString();
+    }
+    EXPECT_TRUE(changes.repeats.isEmpty()) << changes.repeats.join(u' ').toStdString();
+
+    // A pay line that stays lit, as when a dealt pair is kept, changes nothing.
+    table->LightScore(2);
+    changes.events.clear();
+    table->LightScore(2);
+    EXPECT_TRUE(changes.events.isEmpty()) << changes.events.join(u' ').toStdString();
 }
 
 } // namespace

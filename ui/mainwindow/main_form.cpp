@@ -176,6 +176,9 @@ void TMainForm::describeControls() {
         SetAccessibleRole(*scoreLine(i), QAccessible::StaticText);
         scoreLine(i)->setAccessibleDescription(QStringLiteral("not lit"));
     }
+    // The Deck menu shows a number beside each picture; a screen reader names the back.
+    for (QAction* back : {ui_.N_1, ui_.N_2, ui_.N_3, ui_.N_4, ui_.N_5, ui_.N_6})
+        SetAccessibleName(*back, QStringLiteral("Card back ") + back->text().remove(u'&'));
     announcer_ = new Announcer(clientArea());
 }
 
@@ -359,27 +362,26 @@ void TMainForm::ShowBack(int slotNumber) {
 }
 
 void TMainForm::ResetScores() {
-    const QColor silver = platform::SystemSettings::instance().resolve(engine::clSilver);
-    for (int i = 0; i < kScoreLines; ++i) {
-        QLabel* line = scoreLine(i);
-        QPalette palette = line->palette();
-        palette.setColor(QPalette::WindowText, silver);
-        line->setPalette(palette);
-        setDescriptionIfChanged(*line, QStringLiteral("not lit"));
-        SetLit(*line, false);
-    }
+    lightLine(-1);
 }
 
 void TMainForm::LightScore(int result) {
-    ResetScores();
     // Result 2 (jacks or better) lights the first line, 10 (royal flush) the last.
-    if (QLabel* line = scoreLine(result - 2)) {
+    lightLine(result - 2);
+}
+
+void TMainForm::lightLine(int lit) {
+    const platform::SystemSettings& settings = platform::SystemSettings::instance();
+    for (int i = 0; i < kScoreLines; ++i) {
+        QLabel* line = scoreLine(i);
         QPalette palette = line->palette();
         palette.setColor(QPalette::WindowText,
-                         platform::SystemSettings::instance().resolve(engine::clYellow));
+                         settings.resolve(i == lit ? engine::clYellow : engine::clSilver));
         line->setPalette(palette);
-        setDescriptionIfChanged(*line, QStringLiteral("lit"));
-        SetLit(*line, true);
+        // A line that stays lit is no change to a screen reader.
+        setDescriptionIfChanged(*line,
+                                i == lit ? QStringLiteral("lit") : QStringLiteral("not lit"));
+        SetLit(*line, i == lit);
     }
 }
 

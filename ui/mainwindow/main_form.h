@@ -107,6 +107,8 @@ private:
     // What a screen reader hears once a deal or a draw is on the table.
     void announceRound(engine::ScreenCursor deckCursor);
     QString litLineName() const;
+    // Lights pay line 0..8 (any other number: none) and puts out the others.
+    void lightLine(int lit);
     QLabel* scoreLine(int index) const;
     // Runs a menu command only while both the item and the window take input.
     void runCommand(QAction* action, const std::function<void()>& handler);

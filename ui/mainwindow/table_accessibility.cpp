@@ -4,8 +4,11 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QHash>
 #include <QLabel>
+#include <QMenu>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QWindow>
@@ -16,6 +19,84 @@ namespace {
 
 const char* const kRoleProperty = "vandolinAccessibleRole";
 const char* const kLitProperty = "vandolinLit";
+const char* const kItemNameProperty = "vandolinAccessibleName";
+
+// A menu item that a screen reader names otherwise than its text says: the Deck menu shows
+// "1" ... "6" beside pictures of card backs.
+class AccessibleNamedItem final : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    explicit AccessibleNamedItem(QAction* action) : action_(action) {}
+
+    bool isValid() const override { return action_ && menu(); }
+    QObject* object() const override { return action_; }
+    QWindow* window() const override { return menu() ? menu()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(menu());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+    QString text(QAccessible::Text t) const override {
+        if (!action_)
+            return {};
+        switch (t) {
+        case QAccessible::Name:
+            return action_->property(kItemNameProperty).toString();
+        case QAccessible::Accelerator:
+            return action_->shortcut().toString(QKeySequence::NativeText);
+        default:
+            return {};
+        }
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        QMenu* owner = menu();
+        if (!owner || !action_)
+            return {};
+        const QRect area = owner->actionGeometry(action_);
+        return {owner->mapToGlobal(area.topLeft()), area.size()};
+    }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        QMenu* owner = menu();
+        if (!action_ || !owner)
+            return state;
+        state.invisible = !owner->isVisible();
+        state.focusable = true;
+        state.focused = owner->isVisible() && owner->activeAction() == action_;
+        state.disabled = !action_->isEnabled();
+        state.checkable = action_->isCheckable();
+        state.checked = action_->isChecked();
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override {
+        if (action_ && name == pressAction())
+            action_->trigger();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QMenu* menu() const {
+        if (!action_)
+            return nullptr;
+        for (QObject* user : action_->associatedObjects()) {
+            if (auto* owner = qobject_cast<QMenu*>(user))
+                return owner;
+        }
+        return nullptr;
+    }
+
+    QPointer<QAction> action_;
+};
 
 class AccessiblePictureBox final : public QAccessibleWidget {
 public:
@@ -78,6 +159,8 @@ public:
 };
 
 QAccessibleInterface* tableFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("QAction") && object->property(kItemNameProperty).isValid())
+        return new AccessibleNamedItem(static_cast<QAction*>(object));
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
@@ -148,6 +231,10 @@ void SetAccessibleRole(QWidget& widget, int role) {
     QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&widget);
     if (made && !dynamic_cast<AccessibleRoleLabel*>(made))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void SetAccessibleName(QAction& item, const QString& name) {
+    item.setProperty(kItemNameProperty, name);
 }
 
 void SetLit(QWidget& line, bool lit) {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+class QAction;
+
 namespace ui {
 
 // What the table tells a screen reader, beyond what the toolkit works out alone: the card
@@ -13,6 +15,8 @@ void InstallTableAccessibility();
 
 // Marks a label with the role a screen reader should give it (QAccessible::Role).
 void SetAccessibleRole(QWidget& widget, int role);
+// Names a menu item for screen readers otherwise than its shown text.
+void SetAccessibleName(QAction& item, const QString& name);
 // A pay line's lit state, told to screen readers as a change of the selected state.
 void SetLit(QWidget& line, bool lit);
 bool IsLit(const QWidget& line);
