@@ -1,6 +1,7 @@
 // The table played from the keyboard, and read back as a screen reader reads it.
 #include "window_driver.h"
 
+#include "ui/mainwindow/announcer.h"
 #include "ui/mainwindow/picture_box.h"
 #include "ui/mainwindow/table_accessibility.h"
 

@@ -7,6 +7,7 @@
 #include "ui/boxes/boxes.h"
 #include "ui/guide/help_form.h"
 #include "ui/mainwindow/accel_label.h"
+#include "ui/mainwindow/announcer.h"
 #include "ui/mainwindow/classic_layout.h"
 #include "ui/mainwindow/picture_box.h"
 #include "ui/mainwindow/table_accessibility.h"

@@ -3,6 +3,7 @@
 #include "odds/hand_table.h"
 #include "platform/frame/system_settings.h"
 #include "ui/boxes/error_report.h"
+#include "ui/mainwindow/announcer.h"
 #include "ui/mainwindow/table_accessibility.h"
 
 #include <QLabel>
