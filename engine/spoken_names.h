@@ -16,9 +16,6 @@ std::string CardName(CardCode code);
 // "empty" for the empty slot.
 std::string SlotPictureName(int picture);
 
-// A slot showing the back: its card is marked to change.
-inline constexpr const char* kMarkedSlotName = "marked to change";
-
 // What a click on the deck does next. The round gives the deck the change cursor while the
 // next click draws, the hand cursor while it deals.
 std::string DeckActionName(ScreenCursor deckCursor);

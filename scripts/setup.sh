@@ -15,6 +15,7 @@ PACKAGES=(
     fonts-dejavu-core fonts-liberation2
     xvfb xauth xdotool imagemagick x11-utils openbox libxcb1-dev libxcb-xtest0-dev dbus-daemon
     weston qt6-wayland
+    orca at-spi2-core
     desktop-file-utils appstream groff-base
     clang-format
 )

@@ -6,6 +6,7 @@
 #include "ui/boxes/application_window.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -47,6 +48,28 @@ TEST(AppMessageBox, EndOfGameBoxesCarryTheBareNameAndNoIcon) {
             QTest::keyClick(box, Qt::Key_Return);
         });
         EXPECT_EQ(AppMessageBox(text, "Vandolin", MB_OK), IDOK);
+    }
+}
+
+// A screen reader reads a box as its title and the text among its children; the message must
+// be text to it, and the letter-spaced end of the game the words it spells.
+TEST(AppMessageBox, AScreenReaderReadsTheMessageAsWords) {
+    const std::pair<const char*, const char*> messages[] = {
+        {"G A M E   O V E R ! ! !", "GAME OVER!!!"},
+        {"HAVE A WINNER!", "HAVE A WINNER!"},
+        {"'1 2' is not a valid integer value.", "'1 2' is not a valid integer value."}};
+    for (const auto& [text, spoken] : messages) {
+        WhenBoxOpens([spoken](QWidget* box) {
+            QStringList texts;
+            for (QWidget* child : box->findChildren<QWidget*>()) {
+                QAccessibleInterface* face = QAccessible::queryAccessibleInterface(child);
+                if (child->isVisible() && face && face->role() == QAccessible::StaticText)
+                    texts << face->text(QAccessible::Name);
+            }
+            EXPECT_EQ(texts, QStringList{QString::fromUtf8(spoken)});
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        AppMessageBox(text, "Vandolin", MB_OK);
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include "platform/classic_fonts.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,6 +61,10 @@ TEST(TextPrompt, IsLaidOutInDialogUnitsOfItsFont) {
         auto* label = Child<QLabel>(box);
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->text(), "max value = 10: ");
+        // The field is named by its prompt for a screen reader.
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(Child<QLineEdit>(box));
+        ASSERT_NE(field, nullptr);
+        EXPECT_EQ(field->text(QAccessible::Name), "max value = 10: ");
         EXPECT_EQ(label->pos(), QPoint(du.h(8), du.v(8)));
         EXPECT_EQ(label->size(), label->sizeHint());
 

@@ -116,25 +116,26 @@ bool XSession::TryServer(int number) {
     return true;
 }
 
-void XSession::StopServer() {
-    if (weston_.state() != QProcess::NotRunning) {
-        weston_.terminate();
-        if (!weston_.waitForFinished(3000))
-            weston_.kill();
-        weston_.waitForFinished(1000);
-    }
-    if (wm_.state() != QProcess::NotRunning) {
-        wm_.terminate();
-        if (!wm_.waitForFinished(3000))
-            wm_.kill();
-        wm_.waitForFinished(1000);
-    }
-    if (server_.state() == QProcess::NotRunning)
+namespace {
+
+// Asks a helper process to end, then ends it.
+void Stop(QProcess& process) {
+    if (process.state() == QProcess::NotRunning)
         return;
-    server_.terminate();
-    if (!server_.waitForFinished(3000))
-        server_.kill();
-    server_.waitForFinished(1000);
+    process.terminate();
+    if (!process.waitForFinished(3000))
+        process.kill();
+    process.waitForFinished(1000);
+}
+
+} // namespace
+
+void XSession::StopServer() {
+    Stop(weston_);
+    Stop(bus_);
+    sessionBus_.clear();
+    Stop(wm_);
+    Stop(server_);
 }
 
 std::optional<QByteArray> XSession::Run(const QString& program, const QStringList& args,
@@ -142,6 +143,8 @@ std::optional<QByteArray> XSession::Run(const QString& program, const QStringLis
     QProcess tool;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
+    if (!sessionBus_.isEmpty())
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), sessionBus_);
     tool.setProcessEnvironment(env);
     tool.start(program, args);
     if (!tool.waitForFinished(timeoutMs) || tool.exitStatus() != QProcess::NormalExit ||
@@ -307,9 +310,43 @@ bool XSession::StartWeston() {
     return false;
 }
 
+bool XSession::StartSessionBus() {
+    bus_.setProgram(QStringLiteral("dbus-daemon"));
+    bus_.setArguments({QStringLiteral("--session"), QStringLiteral("--nofork"),
+                       QStringLiteral("--print-address=1"),
+                       QStringLiteral("--address=unix:tmpdir=/tmp")});
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display_);
+    bus_.setProcessEnvironment(env);
+    bus_.setProcessChannelMode(QProcess::SeparateChannels);
+    EndWithParent(bus_);
+    bus_.start();
+    if (!bus_.waitForStarted(5000)) {
+        why_ = QStringLiteral("dbus-daemon did not start");
+        return false;
+    }
+    QByteArray address;
+    QElapsedTimer clock;
+    clock.start();
+    while (!address.contains('\n') && clock.elapsed() < 10000 &&
+           bus_.state() == QProcess::Running) {
+        bus_.waitForReadyRead(200);
+        address += bus_.readAllStandardOutput();
+    }
+    if (!address.contains('\n')) {
+        why_ = QStringLiteral("dbus-daemon gave no address: ") +
+               QString::fromLocal8Bit(bus_.readAllStandardError()).trimmed();
+        return false;
+    }
+    sessionBus_ = QString::fromLatin1(address.trimmed());
+    return true;
+}
+
 bool XSession::Launch(QProcess& child, const QString& program, const QStringList& args) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
+    if (!sessionBus_.isEmpty())
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), sessionBus_);
     if (HasWeston()) {
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
         env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-e2e"));

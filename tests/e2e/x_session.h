@@ -75,6 +75,11 @@ public:
     bool StartWeston();
     bool HasWeston() const { return weston_.state() != QProcess::NotRunning; }
     static constexpr QRgb kDesktopColour = 0x204060;
+    // Starts a private session bus for what runs on this server, as a desktop session has
+    // one: screen readers and the programs they read meet on it. Run() and Launch() hand it
+    // on. False (with why()) when it cannot be started; it ends with the session.
+    bool StartSessionBus();
+    QString sessionBus() const { return sessionBus_; }
     // Starts a program with this server as its display, on the X11 platform; with weston
     // started, on the Wayland platform in weston.
     bool Launch(QProcess& child, const QString& program, const QStringList& args = {});
@@ -100,6 +105,8 @@ private:
     QProcess wm_;
     QProcess weston_;
     std::optional<QTemporaryDir> westonRuntime_;
+    QProcess bus_;
+    QString sessionBus_;
     QString display_;
     QString why_;
 };

@@ -1,6 +1,7 @@
 // The guide window in use: shown modally, closed every way, and the same on every opening.
 #include "ui/guide/help_form.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -91,6 +92,32 @@ TEST(HelpFormUse, EveryWayOfClosingEndsWithCancel) {
         EXPECT_FALSE(form.isVisible()) << "way " << way;
         ++way;
     }
+}
+
+// A blind reader picks a page with the arrow keys on the tab bar, hears its text with the tab,
+// and reaches the text itself with Tab.
+TEST(HelpFormUse, EachPagesTextIsHeardWithItsTabAndReachedWithTab) {
+    THelpForm form;
+    QStringList tabNames;
+    QString reached;
+    openAndRun(form, [&] {
+        QTabBar* tabs = control<QTabWidget>(form, "PageControl1")->tabBar();
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        EXPECT_EQ(focused(), tabs);
+        QTest::keyClick(tabs, Qt::Key_Right);
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        reached = focused() ? focused()->objectName() : QString();
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(tabs);
+        for (int i = 0; bar && i < bar->childCount(); ++i)
+            tabNames << bar->child(i)->text(QAccessible::Name);
+        form.close();
+    });
+    EXPECT_EQ(reached, "Memo1");
+    ASSERT_GE(tabNames.size(), 4);
+    const QString game = control<QPlainTextEdit>(form, "Memo1")->toPlainText().simplified();
+    EXPECT_EQ(tabNames[1], QStringLiteral("Game: ") + game);
+    EXPECT_TRUE(
+        tabNames[3].contains(control<QPlainTextEdit>(form, "Memo3")->toPlainText().simplified()));
 }
 
 TEST(HelpFormUse, ReopensOnThePageLastShown) {

@@ -97,6 +97,16 @@ QString AccessibleDescription(QWidget* widget) {
     return accessibleText(widget, QAccessible::Description);
 }
 
+QAccessible::Role AccessibleRole(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->role() : QAccessible::NoRole;
+}
+
+QAccessible::State AccessibleState(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->state() : QAccessible::State();
+}
+
 namespace {
 
 QString visibleText(QWidget* box) {

@@ -5,6 +5,7 @@
 
 #include "ui/mainwindow/main_form.h"
 
+#include <QAccessible>
 #include <QColor>
 #include <QImage>
 #include <QPointer>
@@ -49,6 +50,8 @@ void PressKey(ui::TMainForm& table, Qt::Key key, Qt::KeyboardModifiers modifiers
 // What a screen reader hears for the widget, read through the accessibility interface.
 QString AccessibleName(QWidget* widget);
 QString AccessibleDescription(QWidget* widget);
+QAccessible::Role AccessibleRole(QWidget* widget);
+QAccessible::State AccessibleState(QWidget* widget);
 
 // A modal box met while some code runs: its window title and its visible texts.
 struct SeenBox {

@@ -37,6 +37,8 @@ TextPrompt::TextPrompt(const QString& caption, const QString& prompt, const QStr
     label_->setText(WithLineFeeds(prompt));
     label_->move(du.h(8), du.v(8));
     label_->adjustSize();
+    // The prompt names the field for screen readers.
+    label_->setBuddy(edit_);
 
     edit_->setMaxLength(MaxPromptLength);
     edit_->setText(preset);

@@ -1,7 +1,10 @@
 #include "wrapped_text.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -38,14 +41,39 @@ QString withLineSeparators(QString text) {
     return text;
 }
 
+// The message of a box is text to a screen reader, which reads it with the box's title.
+QAccessibleInterface* wrappedTextFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("ui::WrappedText") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+    return nullptr;
+}
+
 } // namespace
+
+QString SpokenText(const QString& text) {
+    // "G A M E   O V E R ! ! !" is spelt out letter by letter unless its letters are joined:
+    // single blanks space letters, longer runs part words.
+    static const QRegularExpression spaced(QStringLiteral("^\\S( \\S)+(\\s{2,}\\S( \\S)*)*$"));
+    const QString trimmed = text.trimmed();
+    if (!spaced.match(trimmed).hasMatch())
+        return text;
+    QStringList words = trimmed.split(QRegularExpression(QStringLiteral("\\s{2,}")));
+    for (QString& word : words)
+        word.remove(u' ');
+    return words.join(u' ');
+}
 
 WrappedText::WrappedText(const QString& text, int maxWidth, QWidget* parent)
     : QWidget(parent), text_(text), maxWidth_(std::max(1, maxWidth)) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(wrappedTextFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
-    setAccessibleName(text);
+    setAccessibleName(SpokenText(text));
 }
 
 QSize WrappedText::sizeHint() const {

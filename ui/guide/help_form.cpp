@@ -8,6 +8,7 @@
 
 #include <QKeyEvent>
 #include <QListWidgetItem>
+#include <QTabBar>
 
 // The layout's pictures live in a static library; naming its initialiser here keeps the linker
 // from dropping them. Resource initialisers must be called from the global namespace.
@@ -61,7 +62,18 @@ THelpForm::THelpForm(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
         if (memo->isReadOnly())
             memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         memo->installEventFilter(this);
+        // Tab reaches the page's text, and a screen reader reads it when its tab is chosen.
+        memo->setFocusPolicy(Qt::StrongFocus);
+        const int page = ui_.PageControl1->indexOf(memo->parentWidget());
+        if (page >= 0) {
+            ui_.PageControl1->tabBar()->setAccessibleTabName(
+                page, ui_.PageControl1->tabText(page) + QStringLiteral(": ") +
+                          memo->toPlainText().simplified());
+        }
     }
+
+    // The tab bar stands in for the pages in the tab order; the shown page's text follows it.
+    setTabOrder(ui_.PageControl1->tabBar(), ui_.Memo1);
 
     connect(ui_.BitBtn1, &QPushButton::clicked, this, &THelpForm::BitBtn1Click);
 }

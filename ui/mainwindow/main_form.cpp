@@ -7,12 +7,15 @@
 #include "ui/boxes/boxes.h"
 #include "ui/guide/help_form.h"
 #include "ui/mainwindow/accel_label.h"
+#include "ui/mainwindow/announcer.h"
 #include "ui/mainwindow/classic_layout.h"
 #include "ui/mainwindow/picture_box.h"
+#include "ui/mainwindow/table_accessibility.h"
 #include "ui/pictures/cursor_resource.h"
 #include "ui/pictures/main_icon.h"
 #include "ui/pictures/picture_lookup.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -22,6 +25,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -37,6 +42,18 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// Qt tells screen readers of every call, changed or not; a deal would otherwise send a burst
+// of changes that are none.
+void setNameIfChanged(QWidget& widget, const QString& name) {
+    if (widget.accessibleName() != name)
+        widget.setAccessibleName(name);
+}
+
+void setDescriptionIfChanged(QWidget& widget, const QString& description) {
+    if (widget.accessibleDescription() != description)
+        widget.setAccessibleDescription(description);
+}
+
 } // namespace
 
 TMainForm::TMainForm(QWidget* parent) : TMainForm(engine::SystemUtcMilliseconds, parent) {}
@@ -50,6 +67,7 @@ TMainForm::TMainForm(Clock clock, QWidget* parent, StartLater)
     : platform::FramedWindow(parent),
       game_(*this, clock ? std::move(clock) : engine::UtcClock(engine::SystemUtcMilliseconds)) {
     setObjectName(QStringLiteral("MainForm"));
+    InstallTableAccessibility();
     setUpLayout();
     describeControls();
     connectHandlers();
@@ -143,12 +161,34 @@ void TMainForm::setUpLayout() {
 }
 
 void TMainForm::describeControls() {
+    // The cards and the deck take the focus from the keyboard only (Tab, the arrow keys, the
+    // number keys), so a screen reader follows the player; a click leaves the focus alone.
     for (int i = 1; i <= kSlotCount; ++i) {
-        slot(i)->setAccessibleDescription(
-            QStringLiteral("Card %1; click it or press %1 to mark it to change or keep it").arg(i));
+        PictureBox* box = slot(i);
+        box->setCheckable(true);
+        box->setFocusPolicy(Qt::TabFocus);
+        box->setAccessibleDescription(
+            QStringLiteral("Card %1; checked when marked to change; press %1 to mark or keep it")
+                .arg(i));
     }
+    ui_.Mazzo1->setFocusPolicy(Qt::TabFocus);
     ui_.Mazzo1->setAccessibleDescription(
-        QStringLiteral("The deck; click it or press Space or Enter to deal or draw"));
+        QStringLiteral("The deck; press Space or Enter to deal or draw"));
+    for (int i = 1; i < kSlotCount; ++i)
+        setTabOrder(slot(i), slot(i + 1));
+    setTabOrder(slot(kSlotCount), ui_.Mazzo1);
+
+    ui_.BetBar->setAccessibleDescription(QStringLiteral("the amount bet"));
+    ui_.ScoreBar->setAccessibleDescription(QStringLiteral("the cash"));
+    SetAccessibleRole(*ui_.StatusBar, QAccessible::StatusBar);
+    for (int i = 0; i < kScoreLines; ++i) {
+        SetAccessibleRole(*scoreLine(i), QAccessible::StaticText);
+        scoreLine(i)->setAccessibleDescription(QStringLiteral("not lit"));
+    }
+    // The Deck menu shows a number beside each picture; a screen reader names the back.
+    for (QAction* back : {ui_.N_1, ui_.N_2, ui_.N_3, ui_.N_4, ui_.N_5, ui_.N_6})
+        SetAccessibleName(*back, QStringLiteral("Card back ") + back->text().remove(u'&'));
+    announcer_ = new Announcer(clientArea());
 }
 
 void TMainForm::connectHandlers() {
@@ -240,6 +280,8 @@ void TMainForm::FormCreate() {
     ui_.Mazzo1->drawPicture(PictureByNumber(kDeckBackAtStart));
     ui_.Mazzo1->setAccessibleName(
         fromStd(engine::DeckActionName(engine::ScreenCursor::HandCursor)));
+    // The deck has the focus when the table opens: the next key deals.
+    ui_.Mazzo1->setFocus(Qt::OtherFocusReason);
     game_.FormCreate();
 }
 
@@ -310,37 +352,45 @@ void TMainForm::Esci1Click() {
 void TMainForm::ShowCard(int slotNumber, int picture) {
     if (PictureBox* box = slot(slotNumber)) {
         box->drawPicture(PictureByNumber(picture));
-        box->setAccessibleName(fromStd(engine::SlotPictureName(picture)));
+        const QString name = fromStd(engine::SlotPictureName(picture));
+        // A card turned face up again after a mark is no new card.
+        if (box->accessibleName() != name && !slotsShownThisStep_.contains(slotNumber))
+            slotsShownThisStep_ << slotNumber;
+        setNameIfChanged(*box, name);
+        box->setChecked(false);
     }
 }
 
 void TMainForm::ShowBack(int slotNumber) {
     if (PictureBox* box = slot(slotNumber)) {
         box->setPicture(ui_.Mazzo1->picture());
-        box->setAccessibleName(QString::fromLatin1(engine::kMarkedSlotName));
+        // The card keeps its name: the back means "marked to change" only while a hand is on
+        // the table; the deal shows backs for a moment before the new faces.
+        box->setChecked(game_.RoundState == engine::Round::Draw);
     }
 }
 
 void TMainForm::ResetScores() {
-    const QColor silver = platform::SystemSettings::instance().resolve(engine::clSilver);
-    for (int i = 0; i < kScoreLines; ++i) {
-        QLabel* line = scoreLine(i);
-        QPalette palette = line->palette();
-        palette.setColor(QPalette::WindowText, silver);
-        line->setPalette(palette);
-        line->setAccessibleDescription(QStringLiteral("not lit"));
-    }
+    lightLine(-1);
 }
 
 void TMainForm::LightScore(int result) {
-    ResetScores();
     // Result 2 (jacks or better) lights the first line, 10 (royal flush) the last.
-    if (QLabel* line = scoreLine(result - 2)) {
+    lightLine(result - 2);
+}
+
+void TMainForm::lightLine(int lit) {
+    const platform::SystemSettings& settings = platform::SystemSettings::instance();
+    for (int i = 0; i < kScoreLines; ++i) {
+        QLabel* line = scoreLine(i);
         QPalette palette = line->palette();
         palette.setColor(QPalette::WindowText,
-                         platform::SystemSettings::instance().resolve(engine::clYellow));
+                         settings.resolve(i == lit ? engine::clYellow : engine::clSilver));
         line->setPalette(palette);
-        line->setAccessibleDescription(QStringLiteral("lit"));
+        // A line that stays lit is no change to a screen reader.
+        setDescriptionIfChanged(*line,
+                                i == lit ? QStringLiteral("lit") : QStringLiteral("not lit"));
+        SetLit(*line, i == lit);
     }
 }
 
@@ -379,17 +429,59 @@ void TMainForm::SetCommandEnabled(engine::Command command, bool enabled) {
 void TMainForm::SetDeckCursor(engine::ScreenCursor cursor) {
     const int id = static_cast<int>(cursor);
     ui_.Mazzo1->setCursorId(id, screenCursors_.Cursor(id));
-    ui_.Mazzo1->setAccessibleName(fromStd(engine::DeckActionName(cursor)));
+    setNameIfChanged(*ui_.Mazzo1, fromStd(engine::DeckActionName(cursor)));
+    // The deck's cursor is the last thing a deal or a draw changes: the table is complete.
+    announceRound(cursor);
+}
+
+void TMainForm::announceRound(engine::ScreenCursor deckCursor) {
+    QStringList cards;
+    const bool dealt = deckCursor == engine::ScreenCursor::ChangeCursor;
+    for (int i = 1; i <= kSlotCount; ++i) {
+        if (dealt || slotsShownThisStep_.contains(i))
+            cards << slot(i)->accessibleName();
+    }
+    slotsShownThisStep_.clear();
+    const QString lit = litLineName();
+    if (dealt) {
+        cashBeforeDraw_ = game_.Cash;
+        announcer_->say(cards.join(QStringLiteral(", ")) + QStringLiteral(". ") +
+                        (lit.isEmpty() ? QStringLiteral("No pay line lit.")
+                                       : QStringLiteral("Lit: %1.").arg(lit)));
+        return;
+    }
+    const QString drawn =
+        cards.isEmpty() ? QStringLiteral("No new cards.")
+                        : QStringLiteral("New cards: %1.").arg(cards.join(QStringLiteral(", ")));
+    const engine::Money change = game_.Cash - cashBeforeDraw_;
+    const QString money =
+        change > 0   ? QStringLiteral("you win %1").arg(fromStd(engine::MoneyText(change)))
+        : change < 0 ? QStringLiteral("you lose %1").arg(fromStd(engine::MoneyText(-change)))
+                     : QStringLiteral("no win");
+    announcer_->say(QStringLiteral("%1 %2: %3, cash %4.")
+                        .arg(drawn, lit.isEmpty() ? QStringLiteral("Nothing") : lit, money,
+                             fromStd(engine::MoneyText(game_.Cash))));
+}
+
+QString TMainForm::litLineName() const {
+    for (int i = 0; i < kScoreLines; ++i) {
+        if (IsLit(*scoreLine(i))) {
+            // "two pair - 3 : 1": the hand, without its pay.
+            const QString text = scoreLine(i)->text();
+            return text.left(text.indexOf(u'-')).trimmed();
+        }
+    }
+    return {};
 }
 
 void TMainForm::SetBetBarText(const std::string& text) {
     ui_.BetBar->setText(fromStd(text));
-    ui_.BetBar->setAccessibleName(ui_.Label1->text() + u' ' + fromStd(text));
+    setNameIfChanged(*ui_.BetBar, ui_.Label1->text() + u' ' + fromStd(text));
 }
 
 void TMainForm::SetScoreBarText(const std::string& text) {
     ui_.ScoreBar->setText(fromStd(text));
-    ui_.ScoreBar->setAccessibleName(ui_.Label2->text() + u' ' + fromStd(text));
+    setNameIfChanged(*ui_.ScoreBar, ui_.Label2->text() + u' ' + fromStd(text));
 }
 
 void TMainForm::Beep(engine::BeepType type) {
@@ -397,6 +489,8 @@ void TMainForm::Beep(engine::BeepType type) {
 }
 
 void TMainForm::AppMessageBox(const std::string& text, const std::string& caption) {
+    // What the table says comes before the box that opens over it.
+    announcer_->flush();
     ui::AppMessageBox(fromStd(text), fromStd(caption), MB_OK);
 }
 
@@ -451,14 +545,47 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         QCoreApplication::quit();
 }
 
+bool TMainForm::focusNextPrevChild(bool next) {
+    const bool moved = platform::FramedWindow::focusNextPrevChild(next);
+    if (moved)
+        showFocusMarks();
+    return moved;
+}
+
+void TMainForm::showFocusMarks() {
+    for (int i = 1; i <= kSlotCount; ++i)
+        slot(i)->setFocusMarkShown(true);
+    ui_.Mazzo1->setFocusMarkShown(true);
+}
+
+void TMainForm::moveFocusAlongTable(int step) {
+    const std::array<PictureBox*, kSlotCount + 1> stops{slot(1), slot(2), slot(3),
+                                                        slot(4), slot(5), ui_.Mazzo1};
+    const auto at = std::find(stops.begin(), stops.end(), focusWidget());
+    const int count = static_cast<int>(stops.size());
+    const int from = at == stops.end() ? (step > 0 ? -1 : 0) : static_cast<int>(at - stops.begin());
+    showFocusMarks();
+    stops[static_cast<std::size_t>((from + step + count) % count)]->setFocus(Qt::TabFocusReason);
+}
+
 void TMainForm::keyPressEvent(QKeyEvent* event) {
     // The table without a mouse: a number key clicks its card slot, Space or Enter the deck.
     // Keys reach the window only when no menu or box has taken them, and act, as the menu
-    // shortcuts do, only while the table takes input; a held key clicks once.
+    // shortcuts do, only while the table takes input; a held key clicks once. The arrow keys
+    // walk the cards and the deck as Tab does.
     const int key = event->key();
     const bool slotKey = key >= Qt::Key_1 && key < Qt::Key_1 + kSlotCount;
     const bool deckKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int arrowStep = key == Qt::Key_Left || key == Qt::Key_Up      ? -1
+                          : key == Qt::Key_Right || key == Qt::Key_Down ? 1
+                                                                        : 0;
+    if (arrowStep != 0 && modifiers == Qt::NoModifier && isEnabled() &&
+        !QApplication::activeModalWidget()) {
+        event->accept();
+        moveFocusAlongTable(arrowStep);
+        return;
+    }
     if ((!slotKey && !deckKey) || modifiers != Qt::NoModifier) {
         platform::FramedWindow::keyPressEvent(event);
         return;
@@ -469,6 +596,9 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
     if (slotKey) {
         PictureBox* box = slot(key - Qt::Key_0);
         RunGuarded([this, box] { CarteClick(box); });
+        // The focus follows the key, so a screen reader says which card it was and its mark.
+        if (game_.RoundState == engine::Round::Draw)
+            box->setFocus(Qt::ShortcutFocusReason);
     } else {
         RunGuarded([this] { Mazzo1Click(); });
     }

@@ -19,6 +19,7 @@ namespace ui {
 
 class THelpForm;
 class PictureBox;
+class Announcer;
 
 // The card table: the game's one window. It owns the game for the life of the process, turns
 // clicks, menu commands and keys into the game's handlers and shows what the game tells it.
@@ -79,6 +80,9 @@ public:
     // What Quit says before the window closes.
     static QString FarewellText();
 
+    // Tells a screen reader what changed, without moving the keyboard focus.
+    Announcer& announcer() const { return *announcer_; }
+
 protected:
     // For a derived window: builds the table but leaves the start of the game to the derived
     // constructor, which calls startGame() once its own overrides can be reached.
@@ -96,12 +100,21 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void setUpLayout();
     void connectHandlers();
     void describeControls();
     PictureBox* slot(int number) const;
+    // Card slots 1..5, then the deck: the table's stops for Tab and the arrow keys.
+    void moveFocusAlongTable(int step);
+    void showFocusMarks();
+    // What a screen reader hears once a deal or a draw is on the table.
+    void announceRound(engine::ScreenCursor deckCursor);
+    QString litLineName() const;
+    // Lights pay line 0..8 (any other number: none) and puts out the others.
+    void lightLine(int lit);
     QLabel* scoreLine(int index) const;
     // Runs a menu command only while both the item and the window take input.
     void runCommand(QAction* action, const std::function<void()>& handler);
@@ -112,6 +125,10 @@ private:
     ApplicationHint hint_;
     THelpForm* helpForm_ = nullptr;
     QSize recordedSize_;
+    Announcer* announcer_ = nullptr;
+    // Slots given a new card since the last deal or draw finished, and the cash then.
+    QList<int> slotsShownThisStep_;
+    engine::Money cashBeforeDraw_ = 0;
 };
 
 } // namespace ui

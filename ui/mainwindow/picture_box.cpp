@@ -1,5 +1,6 @@
 #include "ui/mainwindow/picture_box.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -33,6 +34,34 @@ void PictureBox::setCursorId(int id, const QCursor& cursor) {
     setCursor(cursor);
 }
 
+void PictureBox::setChecked(bool checked) {
+    if (checked_ == checked)
+        return;
+    checked_ = checked;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void PictureBox::setFocusMarkShown(bool shown) {
+    if (focusMarkShown_ == shown)
+        return;
+    focusMarkShown_ = shown;
+    if (hasFocus())
+        update();
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
 QSize PictureBox::sizeHint() const {
     return picture_.isNull() ? QSize(72, 97) : picture_.size();
 }
@@ -43,6 +72,11 @@ void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QPoint origin((width() - picture_.width()) / 2, (height() - picture_.height()) / 2);
     painter.drawImage(origin, picture_);
+    if (focusMarkShown_ && hasFocus()) {
+        // Inside the card's black edge, dotted as the desktop draws a focused control.
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -26,11 +26,24 @@ public:
 
     QSize sizeHint() const override;
 
+    // A card slot is checked while its card is marked to change; screen readers hear the
+    // state, while the picture shows the back.
+    bool isCheckable() const { return checkable_; }
+    void setCheckable(bool checkable) { checkable_ = checkable; }
+    bool isChecked() const { return checked_; }
+    void setChecked(bool checked);
+
+    // The dotted focus mark is drawn only once the player has moved between the table's
+    // controls with the keyboard; a mouse player never sees it.
+    void setFocusMarkShown(bool shown);
+
 signals:
     void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     // The second click of a double-click is ignored: a player who double-clicks the deck
@@ -41,6 +54,9 @@ private:
     QImage picture_;
     int cursorId_ = 0;
     bool pressed_ = false;
+    bool checkable_ = false;
+    bool checked_ = false;
+    bool focusMarkShown_ = false;
 };
 
 } // namespace ui

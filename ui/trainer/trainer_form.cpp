@@ -3,6 +3,8 @@
 #include "odds/hand_table.h"
 #include "ui/boxes/boxes.h"
 #include "ui/boxes/error_report.h"
+#include "ui/mainwindow/announcer.h"
+#include "ui/mainwindow/table_accessibility.h"
 #include "ui/trainer/review_window.h"
 #include "ui/trainer/strategy_window.h"
 
@@ -139,8 +141,9 @@ void TTrainerForm::buildStrip() {
     hintButton_->setObjectName(QStringLiteral("TrainerHint"));
     hintButton_->setFont(table.StatusBar->font());
     hintButton_->setGeometry(client->width() - kMargin - kButtonWidth, 3, kButtonWidth, 18);
-    // Keys stay with the table: the button is for the mouse.
-    hintButton_->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the button after the deck; a click leaves the keyboard with the table.
+    hintButton_->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(table.Mazzo1, hintButton_);
     connect(hintButton_, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { HintClick(); }); });
 
@@ -228,14 +231,20 @@ void TTrainerForm::HintClick() {
         return;
     coach_.Hint();
     refreshStrip();
+    announcer().say(SpokenCardText(advice_->text()));
 }
 
 void TTrainerForm::roundStepped(const engine::RoundNotice& notice) {
     coach_.Follow(notice);
     if (notice.step == engine::RoundStep::Drawn)
         logJudgedHand();
-    if (strip_)
-        refreshStrip();
+    if (!strip_)
+        return;
+    const QString verdictBefore = verdict_->text();
+    refreshStrip();
+    // A screen reader hears a new verdict after what the table says of the round.
+    if (verdict_->text() != verdictBefore)
+        announcer().sayAfter(SpokenCardText(verdict_->text()));
 }
 
 void TTrainerForm::logJudgedHand() {
