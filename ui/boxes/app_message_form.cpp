@@ -5,6 +5,8 @@
 #include "string_table.h"
 #include "wrapped_text.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -46,11 +48,24 @@ QStyle::StandardPixmap pictureOf(MessageIcon icon) {
     }
 }
 
+// A screen reader announces an alert with its title and the text inside it, as it does the
+// toolkit's own message boxes; a plain dialog would be read as a window to explore.
+QAccessibleInterface* alertFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("ui::TAppMessageForm") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
+    return nullptr;
+}
+
 } // namespace
 
 TAppMessageForm::TAppMessageForm(const QString& text, const QString& caption, MessageIcon icon,
                                  QWidget* parent)
     : ClassicDialog(parent), text_(WithLineFeeds(text)), icon_(icon) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(alertFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
     setFont(QApplication::font("QMessageBoxLabel"));
     const DialogUnits du(font());
     setWindowTitle(caption);

@@ -8,10 +8,6 @@ namespace trainer {
 
 namespace {
 
-// Marks the verdict for the eye and for a screen reader alike, whatever its colour.
-constexpr std::string_view kRightMark = "\u2713 ";
-constexpr std::string_view kMistakeMark = "\u2717 ";
-
 std::string cardText(engine::CardCode code) {
     static constexpr std::array<std::string_view, engine::kRanksPerSuit + 1> kRanks{
         "", "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace trainer {
 
@@ -40,6 +41,10 @@ struct Judgement {
 // window passes the notices on, the coach only listens.
 class Coach {
 public:
+    // Marks the verdict for the eye whatever its colour; a listener hears words instead.
+    static constexpr std::string_view kRightMark = "\u2713 ";
+    static constexpr std::string_view kMistakeMark = "\u2717 ";
+
     explicit Coach(odds::PayTable table = odds::PayTable::game());
 
     void Follow(const engine::RoundNotice& notice);

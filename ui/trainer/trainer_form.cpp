@@ -226,12 +226,26 @@ void TTrainerForm::refreshStrip() {
     hintButton_->setEnabled(coach_.CanHint());
 }
 
+QString TTrainerForm::spokenStrip(QString line) const {
+    // The marks that tell a verdict at a glance are words to a listener, and the chart's rule
+    // is part of what the line says.
+    if (line.startsWith(QString::fromUtf8(trainer::Coach::kMistakeMark)))
+        line.replace(0, QString::fromUtf8(trainer::Coach::kMistakeMark).size(),
+                     QStringLiteral("Mistake: "));
+    else if (line.startsWith(QString::fromUtf8(trainer::Coach::kRightMark)))
+        line.remove(0, QString::fromUtf8(trainer::Coach::kRightMark).size());
+    const QString rule = QString::fromStdString(coach_.ChartLine());
+    if (!rule.isEmpty())
+        line += QStringLiteral(" ") + rule + QStringLiteral(".");
+    return SpokenCardText(line);
+}
+
 void TTrainerForm::HintClick() {
     if (!coach_.CanHint() || !isEnabled())
         return;
     coach_.Hint();
     refreshStrip();
-    announcer().say(SpokenCardText(advice_->text()));
+    announcer().say(spokenStrip(advice_->text()));
 }
 
 void TTrainerForm::roundStepped(const engine::RoundNotice& notice) {
@@ -244,7 +258,7 @@ void TTrainerForm::roundStepped(const engine::RoundNotice& notice) {
     refreshStrip();
     // A screen reader hears a new verdict after what the table says of the round.
     if (verdict_->text() != verdictBefore)
-        announcer().sayAfter(SpokenCardText(verdict_->text()));
+        announcer().sayAfter(spokenStrip(verdict_->text()));
 }
 
 void TTrainerForm::logJudgedHand() {

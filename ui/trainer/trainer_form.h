@@ -68,6 +68,8 @@ private:
     void deriveChart();
     void takeChartWhenReady();
     void refreshStrip();
+    // A line of the strip as a screen reader should say it.
+    QString spokenStrip(QString line) const;
     void logJudgedHand();
     // Tells the player once, over the shown table, that the log is off and why.
     void reportLogProblem();
