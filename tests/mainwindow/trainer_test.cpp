@@ -136,6 +136,29 @@ TEST_F(TrainerTest, TheTallyCountsTheSessionAndNewClearsIt) {
     EXPECT_EQ(tally(), "Hands 1  Mistakes 1  Given away 496.15 bets  Hints 0");
 }
 
+// Asked for, a costly draw first shows the best hold; a second deck click or Space draws, and
+// changing the marks asks again. A right hold draws at once, and unasked nothing stops a draw.
+TEST_F(TrainerTest, ACostlyDrawIsWarnedWhenAsked) {
+    deal(kJacksOrFlushDraw);
+    draw(); // all five kept, unwarned
+    table->warnAction()->setChecked(true);
+    deal(kRoyalFlush);
+    draw();
+    deal(kJacksOrFlushDraw);
+    Click(w().Mazzo1);
+    EXPECT_EQ(w().Mode->caption(), QStringLiteral("DRAW"));
+    EXPECT_EQ(advice().rfind("Careful! Best: keep", 0), 0u) << advice();
+    Click(slot(1));
+    Click(slot(1));
+    EXPECT_EQ(advice(), "Press H for the best hold");
+    Click(w().Mazzo1);
+    EXPECT_EQ(w().Mode->caption(), QStringLiteral("DRAW"));
+    QTest::keyClick(table.get(), Qt::Key_Space);
+    EXPECT_EQ(w().Mode->caption(), QStringLiteral("DEAL"));
+    EXPECT_EQ(tally().rfind("Hands 3  Mistakes 2  ", 0), 0u) << tally();
+    table->warnAction()->setChecked(false); // the setting outlives the test
+}
+
 // The strip is added below an unchanged table, and the grown window keeps its size.
 TEST_F(TrainerTest, TheTableAboveTheStripIsUnchanged) {
     const auto plain = OpenTable();

@@ -6,12 +6,14 @@
 #include "ui/trainer/review_window.h"
 #include "ui/trainer/strategy_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDateTime>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 #include <QSqlDatabase>
 #include <QTimer>
@@ -32,6 +34,11 @@ constexpr QColor kMistakeColour(255, 255, 255); // 5.14 : 1, bold
 constexpr QColor kTallyColour(255, 255, 255);
 constexpr QColor kChartColour(224, 255, 255); // 4.87 : 1
 constexpr int kChartPollMs = 200;
+constexpr auto kWarnKey = "trainer/warnBeforeDraw";
+
+QSettings settings() {
+    return QSettings(QStringLiteral("vandolin"), QStringLiteral("vandolin"));
+}
 
 // Thrown through the chart's derivation to end it early.
 struct ChartCancelled {};
@@ -176,6 +183,57 @@ void TTrainerForm::buildMenu() {
         if (isEnabled() && !QApplication::activeModalWidget())
             RunGuarded([this] { StrategyClick(); });
     });
+
+    menu->addSeparator();
+    warnAction_ = menu->addAction(QStringLiteral("&Warn before a costly draw"));
+    warnAction_->setObjectName(QStringLiteral("TrainerWarn"));
+    warnAction_->setCheckable(true);
+    warnAction_->setStatusTip(
+        QStringLiteral("Show the best hold before a draw that gives away more than 0.01 bets"));
+    warnBeforeDraw_ = settings().value(QLatin1String(kWarnKey), false).toBool();
+    warnAction_->setChecked(warnBeforeDraw_);
+    connect(warnAction_, &QAction::toggled, this, [this](bool on) { setWarnBeforeDraw(on); });
+}
+
+void TTrainerForm::setWarnBeforeDraw(bool on) {
+    warnBeforeDraw_ = on;
+    settings().setValue(QLatin1String(kWarnKey), on);
+    if (!on && drawWarned_) {
+        drawWarned_ = false;
+        coach_.Unwarn();
+        refreshStrip();
+    }
+}
+
+void TTrainerForm::Mazzo1Click() {
+    if (warnBeforeDraw_ && !drawWarned_ && game().RoundState == engine::Round::Draw) {
+        unsigned held = 0;
+        for (int slot = 1; slot <= engine::kHandSize; ++slot)
+            held |= game().Change[static_cast<std::size_t>(slot)] == 1 ? 0u : 1u << (slot - 1);
+        if (coach_.Warn(held, warningThreshold())) {
+            drawWarned_ = true;
+            refreshStrip();
+            announceAdvice();
+            return;
+        }
+    }
+    drawWarned_ = false;
+    TMainForm::Mazzo1Click();
+}
+
+void TTrainerForm::CarteClick(QObject* sender) {
+    TMainForm::CarteClick(sender);
+    if (drawWarned_) {
+        drawWarned_ = false;
+        coach_.Unwarn();
+        refreshStrip();
+    }
+}
+
+void TTrainerForm::announceAdvice() {
+    advice_->setAccessibleName(advice_->text());
+    QAccessibleEvent changed(advice_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void TTrainerForm::StrategyClick() {
@@ -228,9 +286,11 @@ void TTrainerForm::HintClick() {
         return;
     coach_.Hint();
     refreshStrip();
+    announceAdvice();
 }
 
 void TTrainerForm::roundStepped(const engine::RoundNotice& notice) {
+    drawWarned_ = false;
     coach_.Follow(notice);
     if (notice.step == engine::RoundStep::Drawn)
         logJudgedHand();

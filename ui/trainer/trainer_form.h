@@ -61,6 +61,12 @@ public:
     QAction* reviewAction() const { return reviewAction_; }
 
     void roundStepped(const engine::RoundNotice& notice) override;
+    // A draw that would give away more than this first shows the best hold, when warned.
+    static odds::Fraction warningThreshold() { return odds::Fraction(1, 100); }
+    void Mazzo1Click() override;
+    void CarteClick(QObject* sender) override;
+    QAction* warnAction() const { return warnAction_; }
+    bool drawWarned() const { return drawWarned_; }
 
 private:
     void buildStrip();
@@ -69,6 +75,9 @@ private:
     void takeChartWhenReady();
     void refreshStrip();
     void logJudgedHand();
+    void setWarnBeforeDraw(bool on);
+    // Tells a screen reader what the strip's first line now says.
+    void announceAdvice();
     // Tells the player once, over the shown table, that the log is off and why.
     void reportLogProblem();
 
@@ -85,6 +94,9 @@ private:
     QAction* reviewAction_ = nullptr;
     ReviewWindow* review_ = nullptr;
     QAction* strategyAction_ = nullptr;
+    QAction* warnAction_ = nullptr;
+    bool warnBeforeDraw_ = false;
+    bool drawWarned_ = false; // the next deck click draws anyway
     StrategyWindow* strategy_ = nullptr;
     // Every five-card hand scored once, off the UI thread, before the first deal needs it.
     std::future<void> scoring_;
