@@ -3,6 +3,7 @@
 #include "odds/hand_table.h"
 #include "ui/boxes/boxes.h"
 #include "ui/boxes/error_report.h"
+#include "ui/trainer/log_statistics.h"
 #include "ui/trainer/review_window.h"
 #include "ui/trainer/strategy_window.h"
 
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSqlDatabase>
 #include <QTimer>
 
@@ -104,6 +106,7 @@ void TTrainerForm::takeChartWhenReady() {
     derived_ = chart_.get();
     coach_.setChart(derived_.chart);
     strategyAction_->setEnabled(derived_.chart != nullptr);
+    drillAction_->setEnabled(derived_.chart != nullptr);
     refreshStrip();
 }
 
@@ -190,6 +193,15 @@ void TTrainerForm::buildMenu() {
     warnAction_->setCheckable(true);
     warnAction_->setStatusTip(
         QStringLiteral("Show the best hold before a draw that gives away more than 0.01 bets"));
+    drillAction_ = menu->addAction(QStringLiteral("&Drill my weakest rules"));
+    drillAction_->setObjectName(QStringLiteral("TrainerDrill"));
+    drillAction_->setCheckable(true);
+    drillAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    drillAction_->setStatusTip(
+        QStringLiteral("Deal hands of the chart rules you get wrong most, until played right"));
+    drillAction_->setEnabled(false); // until the chart is derived
+    connect(drillAction_, &QAction::toggled, this, [this](bool on) { setDrilling(on); });
+
     warnBeforeDraw_ = settings().value(QLatin1String(kWarnKey), false).toBool();
     warnAction_->setChecked(warnBeforeDraw_);
     connect(warnAction_, &QAction::toggled, this, [this](bool on) { setWarnBeforeDraw(on); });
@@ -203,6 +215,33 @@ void TTrainerForm::setWarnBeforeDraw(bool on) {
         coach_.Unwarn();
         refreshStrip();
     }
+}
+
+void TTrainerForm::setDrilling(bool on) {
+    drill_.reset();
+    drillStatus_.clear();
+    game().ArrangeDeck = nullptr;
+    if (on && derived_.chart) {
+        std::vector<int> lines;
+        if (log_->isOpen()) {
+            const trainer::LogStatistics statistics(log_->database());
+            for (const trainer::LineRecord& record :
+                 statistics.linesMostWrong(QString::fromStdString(coach_.table().name()))) {
+                if (record.chartLine && static_cast<int>(lines.size()) < kDrillLines)
+                    lines.push_back(*record.chartLine - 1); // the log counts rules from 1
+            }
+        }
+        if (lines.empty()) {
+            drillStatus_ = QStringLiteral("No rule played wrong in the log yet: nothing to drill");
+            const QSignalBlocker quiet(drillAction_);
+            drillAction_->setChecked(false);
+        } else {
+            drill_ = std::make_unique<trainer::Drill>(derived_.chart, std::move(lines));
+            // The drill only orders the deck; the round goes on as at the plain table.
+            game().ArrangeDeck = [this](engine::Game& g) { drilledDeal_ = drill_->arrange(g); };
+        }
+    }
+    refreshStrip();
 }
 
 void TTrainerForm::Mazzo1Click() {
@@ -267,7 +306,10 @@ void TTrainerForm::ReviewClick() {
 void TTrainerForm::refreshStrip() {
     advice_->setText(QString::fromStdString(coach_.FirstLine()));
     verdict_->setText(QString::fromStdString(coach_.SecondLine()));
-    tally_->setText(QString::fromStdString(coach_.TallyLine()));
+    if (drill_)
+        drillStatus_ = QString::fromStdString(drill_->StatusText());
+    tally_->setText(drillStatus_.isEmpty() ? QString::fromStdString(coach_.TallyLine())
+                                           : drillStatus_);
     // A chart line's words can be long: the line shows what fits, the tip all of it.
     const QString rule = QString::fromStdString(coach_.ChartLine());
     chartLine_->setText(
@@ -292,8 +334,12 @@ void TTrainerForm::HintClick() {
 void TTrainerForm::roundStepped(const engine::RoundNotice& notice) {
     drawWarned_ = false;
     coach_.Follow(notice);
-    if (notice.step == engine::RoundStep::Drawn)
+    if (notice.step == engine::RoundStep::Drawn) {
         logJudgedHand();
+        if (drill_ && drilledDeal_ && coach_.judged())
+            drill_->judged(coach_.judged()->cost.numerator() == 0);
+        drilledDeal_ = false;
+    }
     if (strip_)
         refreshStrip();
 }

@@ -2,6 +2,7 @@
 
 #include "ui/mainwindow/main_form.h"
 #include "ui/trainer/coach.h"
+#include "ui/trainer/drill.h"
 #include "ui/trainer/hand_log.h"
 
 #include <atomic>
@@ -66,6 +67,11 @@ public:
     void Mazzo1Click() override;
     void CarteClick(QObject* sender) override;
     QAction* warnAction() const { return warnAction_; }
+    // Drills the chart lines the log finds most often wrong (Trainer > Drill); unchecked, the
+    // deals are the table's own again.
+    static constexpr int kDrillLines = 5;
+    QAction* drillAction() const { return drillAction_; }
+    const trainer::Drill* drill() const { return drill_.get(); }
     bool drawWarned() const { return drawWarned_; }
 
 private:
@@ -76,6 +82,7 @@ private:
     void refreshStrip();
     void logJudgedHand();
     void setWarnBeforeDraw(bool on);
+    void setDrilling(bool on);
     // Tells a screen reader what the strip's first line now says.
     void announceAdvice();
     // Tells the player once, over the shown table, that the log is off and why.
@@ -95,6 +102,10 @@ private:
     ReviewWindow* review_ = nullptr;
     QAction* strategyAction_ = nullptr;
     QAction* warnAction_ = nullptr;
+    QAction* drillAction_ = nullptr;
+    std::unique_ptr<trainer::Drill> drill_;
+    bool drilledDeal_ = false; // the hand on the table was dealt by the drill
+    QString drillStatus_;      // shown in the tally's place while set
     bool warnBeforeDraw_ = false;
     bool drawWarned_ = false; // the next deck click draws anyway
     StrategyWindow* strategy_ = nullptr;
