@@ -36,6 +36,10 @@ void Game::ResetDeck() {
 
 void Game::ShuffleDeck() {
     SeedFromClock();
+    Reshuffle();
+}
+
+void Game::Reshuffle() {
     for (int pass = 0; pass < kShufflePasses; ++pass) {
         for (int p = 1; p <= kDeckSize; ++p) {
             // The partner is drawn from 1..51 only; the last card still moves when p is 52.
@@ -100,6 +104,8 @@ void Game::Deal() {
     view_.ResetScores();
     ResetDeck();
     ShuffleDeck();
+    if (ArrangeDeck)
+        ArrangeDeck(*this);
     for (int slot = 1; slot <= kHandSize; ++slot) {
         Hand[slot] = NextCard();
         view_.ShowCard(slot, Hand[slot]);

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 namespace engine {
@@ -42,9 +43,15 @@ public:
     std::array<std::int32_t, kResultCount + 1> PayTable{}; // multiplier per result 1..10
     std::uint32_t RandomState = 0;
 
+    // Orders the shuffled deck before a deal; empty, the shuffle deals as it falls. The
+    // trainer's drills reshuffle here until the deal is of the kind they ask for.
+    std::function<void(Game&)> ArrangeDeck;
+
     // Deck and generator.
     void ResetDeck();
     void ShuffleDeck();
+    // The shuffle's passes on the generator as it stands, without seeding it again.
+    void Reshuffle();
     CardCode NextCard();
     std::uint32_t RandomBelow(std::uint32_t n);
     void SeedFromClock();

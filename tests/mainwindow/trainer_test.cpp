@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 
 using namespace testing_support;
 
@@ -134,6 +135,57 @@ TEST_F(TrainerTest, TheTallyCountsTheSessionAndNewClearsIt) {
     deal(kRoyalFlush);
     draw({1}); // the queen thrown away: 500 - 181/47
     EXPECT_EQ(tally(), "Hands 1  Mistakes 1  Given away 496.15 bets  Hints 0");
+}
+
+// Asked for, a costly draw first shows the best hold; a second deck click or Space draws, and
+// changing the marks asks again. A right hold draws at once, and unasked nothing stops a draw.
+TEST_F(TrainerTest, ACostlyDrawIsWarnedWhenAsked) {
+    deal(kJacksOrFlushDraw);
+    draw(); // all five kept, unwarned
+    table->warnAction()->setChecked(true);
+    deal(kRoyalFlush);
+    draw();
+    deal(kJacksOrFlushDraw);
+    Click(w().Mazzo1);
+    EXPECT_EQ(w().Mode->caption(), QStringLiteral("DRAW"));
+    EXPECT_EQ(advice().rfind("Careful! Best: keep", 0), 0u) << advice();
+    Click(slot(1));
+    Click(slot(1));
+    EXPECT_EQ(advice(), "Press H for the best hold");
+    Click(w().Mazzo1);
+    EXPECT_EQ(w().Mode->caption(), QStringLiteral("DRAW"));
+    QTest::keyClick(table.get(), Qt::Key_Space);
+    EXPECT_EQ(w().Mode->caption(), QStringLiteral("DEAL"));
+    EXPECT_EQ(tally().rfind("Hands 3  Mistakes 2  ", 0), 0u) << tally();
+    table->warnAction()->setChecked(false); // the setting outlives the test
+}
+
+// The drill takes the rule played wrong from the log and deals only hands under it, whatever
+// the clock seeds; the tally's line names the rule.
+TEST_F(TrainerTest, TheDrillDealsTheRulePlayedWrong) {
+    table->waitForChart();
+    table->drillAction()->trigger();
+    EXPECT_EQ(tally(), "No rule played wrong in the log yet: nothing to drill");
+    EXPECT_FALSE(table->drillAction()->isChecked());
+    deal(kJacksOrFlushDraw);
+    const std::optional<int> rule = const_cast<trainer::Coach&>(table->coach()).ChartRule();
+    ASSERT_TRUE(rule);
+    draw({1, 2, 3, 4, 5});
+    ASSERT_TRUE(table->coach().judged()->cost.numerator() != 0);
+
+    table->drillAction()->trigger();
+    ASSERT_TRUE(table->drill());
+    EXPECT_EQ(table->drill()->line(), rule);
+    EXPECT_EQ(tally().rfind("Drill: rule " + std::to_string(*rule + 1) + ", ", 0), 0u) << tally();
+    std::set<std::string> deals;
+    for (std::uint32_t s : {kRoyalFlush, kRoyalDrawOrFlush, 11u, 12u}) {
+        deal(s);
+        EXPECT_EQ(const_cast<trainer::Coach&>(table->coach()).ChartRule(), rule);
+        const auto& hand = table->game().Hand;
+        deals.insert(trainer::Coach::HoldText({hand[1], hand[2], hand[3], hand[4], hand[5]}, 31));
+        draw();
+    }
+    EXPECT_EQ(deals.size(), 4u);
 }
 
 // The strip is added below an unchanged table, and the grown window keeps its size.

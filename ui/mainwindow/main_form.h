@@ -49,8 +49,9 @@ public:
     void FormResize();
     void FormMouseMove();
     void ShowHint(const QString& hint);
-    void CarteClick(QObject* sender);
-    void Mazzo1Click();
+    // The trainer steps in before a card is marked or the deck clicked.
+    virtual void CarteClick(QObject* sender);
+    virtual void Mazzo1Click();
     void NuovoClick();
     void PuntataClick();
     void NClick(QAction* sender);

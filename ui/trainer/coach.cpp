@@ -120,6 +120,30 @@ void Coach::Hint() {
     }
 }
 
+bool Coach::Warn(unsigned held, const odds::Fraction& threshold) {
+    if (!analysis_)
+        return false;
+    const auto chosen = std::find_if(analysis_->holds.begin(), analysis_->holds.end(),
+                                     [held](const odds::HoldOutcome& h) { return h.mask == held; });
+    if (chosen == analysis_->holds.end())
+        return false;
+    const odds::Fraction cost =
+        minus(analysis_->best().value(odds::PayBasis::Net), chosen->value(odds::PayBasis::Net));
+    // cost > threshold, both with positive denominators
+    if (cost.numerator() * threshold.denominator() <= threshold.numerator() * cost.denominator())
+        return false;
+    first_ = "Careful! " + BestText(placesFor(analysis_->best().value(odds::PayBasis::Net))) +
+             ". Draw again to draw anyway";
+    return true;
+}
+
+void Coach::Unwarn() {
+    if (!analysis_)
+        return;
+    first_ = hinted_ ? BestText(placesFor(analysis_->best().value(odds::PayBasis::Net)))
+                     : "Press H for the best hold";
+}
+
 void Coach::Drawn(unsigned held) {
     const auto chosen = std::find_if(analysis_->holds.begin(), analysis_->holds.end(),
                                      [held](const odds::HoldOutcome& h) { return h.mask == held; });

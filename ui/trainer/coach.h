@@ -58,6 +58,11 @@ public:
     bool CanHint() const { return analysis_.has_value(); }
     // Shows the best hold of the dealt hand; counted once per hand.
     void Hint();
+    // Before a draw that keeps `held` (bit i for slot i + 1): when it would give away more
+    // than `threshold` bets, shows the best hold with the warning and says so. Not a hint.
+    bool Warn(unsigned held, const odds::Fraction& threshold);
+    // The marks changed after a warning: the first line as it was.
+    void Unwarn();
 
     // The strip's two lines of advice and its tally line.
     const std::string& FirstLine() const { return first_; }

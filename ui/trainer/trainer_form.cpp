@@ -5,6 +5,7 @@
 #include "ui/boxes/error_report.h"
 #include "ui/mainwindow/announcer.h"
 #include "ui/mainwindow/table_accessibility.h"
+#include "ui/trainer/log_statistics.h"
 #include "ui/trainer/review_window.h"
 #include "ui/trainer/strategy_window.h"
 
@@ -14,7 +15,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSqlDatabase>
 #include <QTimer>
 
@@ -34,6 +37,11 @@ constexpr QColor kMistakeColour(255, 255, 255); // 5.14 : 1, bold
 constexpr QColor kTallyColour(255, 255, 255);
 constexpr QColor kChartColour(224, 255, 255); // 4.87 : 1
 constexpr int kChartPollMs = 200;
+constexpr auto kWarnKey = "trainer/warnBeforeDraw";
+
+QSettings settings() {
+    return QSettings(QStringLiteral("vandolin"), QStringLiteral("vandolin"));
+}
 
 // Thrown through the chart's derivation to end it early.
 struct ChartCancelled {};
@@ -99,6 +107,7 @@ void TTrainerForm::takeChartWhenReady() {
     derived_ = chart_.get();
     coach_.setChart(derived_.chart);
     strategyAction_->setEnabled(derived_.chart != nullptr);
+    drillAction_->setEnabled(derived_.chart != nullptr);
     refreshStrip();
 }
 
@@ -179,6 +188,92 @@ void TTrainerForm::buildMenu() {
         if (isEnabled() && !QApplication::activeModalWidget())
             RunGuarded([this] { StrategyClick(); });
     });
+
+    menu->addSeparator();
+    warnAction_ = menu->addAction(QStringLiteral("&Warn before a costly draw"));
+    warnAction_->setObjectName(QStringLiteral("TrainerWarn"));
+    warnAction_->setCheckable(true);
+    warnAction_->setStatusTip(
+        QStringLiteral("Show the best hold before a draw that gives away more than 0.01 bets"));
+    drillAction_ = menu->addAction(QStringLiteral("&Drill my weakest rules"));
+    drillAction_->setObjectName(QStringLiteral("TrainerDrill"));
+    drillAction_->setCheckable(true);
+    drillAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    drillAction_->setStatusTip(
+        QStringLiteral("Deal hands of the chart rules you get wrong most, until played right"));
+    drillAction_->setEnabled(false); // until the chart is derived
+    connect(drillAction_, &QAction::toggled, this, [this](bool on) { setDrilling(on); });
+
+    warnBeforeDraw_ = settings().value(QLatin1String(kWarnKey), false).toBool();
+    warnAction_->setChecked(warnBeforeDraw_);
+    connect(warnAction_, &QAction::toggled, this, [this](bool on) { setWarnBeforeDraw(on); });
+}
+
+void TTrainerForm::setWarnBeforeDraw(bool on) {
+    warnBeforeDraw_ = on;
+    settings().setValue(QLatin1String(kWarnKey), on);
+    if (!on && drawWarned_) {
+        drawWarned_ = false;
+        coach_.Unwarn();
+        refreshStrip();
+    }
+}
+
+void TTrainerForm::setDrilling(bool on) {
+    drill_.reset();
+    drillStatus_.clear();
+    game().ArrangeDeck = nullptr;
+    if (on && derived_.chart) {
+        std::vector<int> lines;
+        if (log_->isOpen()) {
+            const trainer::LogStatistics statistics(log_->database());
+            for (const trainer::LineRecord& record :
+                 statistics.linesMostWrong(QString::fromStdString(coach_.table().name()))) {
+                if (record.chartLine && static_cast<int>(lines.size()) < kDrillLines)
+                    lines.push_back(*record.chartLine - 1); // the log counts rules from 1
+            }
+        }
+        if (lines.empty()) {
+            drillStatus_ = QStringLiteral("No rule played wrong in the log yet: nothing to drill");
+            const QSignalBlocker quiet(drillAction_);
+            drillAction_->setChecked(false);
+        } else {
+            drill_ = std::make_unique<trainer::Drill>(derived_.chart, std::move(lines));
+            // The drill only orders the deck; the round goes on as at the plain table.
+            game().ArrangeDeck = [this](engine::Game& g) { drilledDeal_ = drill_->arrange(g); };
+        }
+    }
+    refreshStrip();
+}
+
+void TTrainerForm::Mazzo1Click() {
+    if (warnBeforeDraw_ && !drawWarned_ && game().RoundState == engine::Round::Draw) {
+        unsigned held = 0;
+        for (int slot = 1; slot <= engine::kHandSize; ++slot)
+            held |= game().Change[static_cast<std::size_t>(slot)] == 1 ? 0u : 1u << (slot - 1);
+        if (coach_.Warn(held, warningThreshold())) {
+            drawWarned_ = true;
+            refreshStrip();
+            announceAdvice();
+            return;
+        }
+    }
+    drawWarned_ = false;
+    TMainForm::Mazzo1Click();
+}
+
+void TTrainerForm::CarteClick(QObject* sender) {
+    TMainForm::CarteClick(sender);
+    if (drawWarned_) {
+        drawWarned_ = false;
+        coach_.Unwarn();
+        refreshStrip();
+    }
+}
+
+void TTrainerForm::announceAdvice() {
+    // A changed name is not spoken by every screen reader; a notification is.
+    announcer().say(spokenStrip(advice_->text()));
 }
 
 void TTrainerForm::StrategyClick() {
@@ -212,7 +307,10 @@ void TTrainerForm::ReviewClick() {
 void TTrainerForm::refreshStrip() {
     advice_->setText(QString::fromStdString(coach_.FirstLine()));
     verdict_->setText(QString::fromStdString(coach_.SecondLine()));
-    tally_->setText(QString::fromStdString(coach_.TallyLine()));
+    if (drill_)
+        drillStatus_ = QString::fromStdString(drill_->StatusText());
+    tally_->setText(drillStatus_.isEmpty() ? QString::fromStdString(coach_.TallyLine())
+                                           : drillStatus_);
     // A chart line's words can be long: the line shows what fits, the tip all of it.
     const QString rule = QString::fromStdString(coach_.ChartLine());
     chartLine_->setText(
@@ -245,13 +343,18 @@ void TTrainerForm::HintClick() {
         return;
     coach_.Hint();
     refreshStrip();
-    announcer().say(spokenStrip(advice_->text()));
+    announceAdvice();
 }
 
 void TTrainerForm::roundStepped(const engine::RoundNotice& notice) {
+    drawWarned_ = false;
     coach_.Follow(notice);
-    if (notice.step == engine::RoundStep::Drawn)
+    if (notice.step == engine::RoundStep::Drawn) {
         logJudgedHand();
+        if (drill_ && drilledDeal_ && coach_.judged())
+            drill_->judged(coach_.judged()->cost.numerator() == 0);
+        drilledDeal_ = false;
+    }
     if (!strip_)
         return;
     const QString verdictBefore = verdict_->text();

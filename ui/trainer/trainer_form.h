@@ -2,6 +2,7 @@
 
 #include "ui/mainwindow/main_form.h"
 #include "ui/trainer/coach.h"
+#include "ui/trainer/drill.h"
 #include "ui/trainer/hand_log.h"
 
 #include <atomic>
@@ -61,6 +62,17 @@ public:
     QAction* reviewAction() const { return reviewAction_; }
 
     void roundStepped(const engine::RoundNotice& notice) override;
+    // A draw that would give away more than this first shows the best hold, when warned.
+    static odds::Fraction warningThreshold() { return odds::Fraction(1, 100); }
+    void Mazzo1Click() override;
+    void CarteClick(QObject* sender) override;
+    QAction* warnAction() const { return warnAction_; }
+    // Drills the chart lines the log finds most often wrong (Trainer > Drill); unchecked, the
+    // deals are the table's own again.
+    static constexpr int kDrillLines = 5;
+    QAction* drillAction() const { return drillAction_; }
+    const trainer::Drill* drill() const { return drill_.get(); }
+    bool drawWarned() const { return drawWarned_; }
 
 private:
     void buildStrip();
@@ -71,6 +83,10 @@ private:
     // A line of the strip as a screen reader should say it.
     QString spokenStrip(QString line) const;
     void logJudgedHand();
+    void setWarnBeforeDraw(bool on);
+    void setDrilling(bool on);
+    // Tells a screen reader what the strip's first line now says.
+    void announceAdvice();
     // Tells the player once, over the shown table, that the log is off and why.
     void reportLogProblem();
 
@@ -87,6 +103,13 @@ private:
     QAction* reviewAction_ = nullptr;
     ReviewWindow* review_ = nullptr;
     QAction* strategyAction_ = nullptr;
+    QAction* warnAction_ = nullptr;
+    QAction* drillAction_ = nullptr;
+    std::unique_ptr<trainer::Drill> drill_;
+    bool drilledDeal_ = false; // the hand on the table was dealt by the drill
+    QString drillStatus_;      // shown in the tally's place while set
+    bool warnBeforeDraw_ = false;
+    bool drawWarned_ = false; // the next deck click draws anyway
     StrategyWindow* strategy_ = nullptr;
     // Every five-card hand scored once, off the UI thread, before the first deal needs it.
     std::future<void> scoring_;
