@@ -28,10 +28,12 @@ constexpr std::uint32_t kJacksOrFlushDraw = 3012; // K♣ 10♣ J♥ J♣ 2♣
 class TrainerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // The trainer's log goes to a folder of this test's own.
+        // The trainer's log and settings go to a folder of this test's own, never the user's.
         ASSERT_TRUE(data.isValid());
         previous = qgetenv("XDG_DATA_HOME");
+        previousConfig = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", data.path().toLocal8Bit());
         table = std::make_unique<ui::TTrainerForm>([this] { return seed; });
         Activate(*table);
     }
@@ -59,10 +61,12 @@ protected:
     void TearDown() override {
         table.reset();
         qputenv("XDG_DATA_HOME", previous);
+        qputenv("XDG_CONFIG_HOME", previousConfig);
     }
 
     QTemporaryDir data;
     QByteArray previous;
+    QByteArray previousConfig;
     std::uint32_t seed = kFixedClock;
     std::unique_ptr<ui::TTrainerForm> table;
 };
