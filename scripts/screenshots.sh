@@ -25,9 +25,14 @@ cleanup() {
 }
 trap cleanup EXIT
 export DISPLAY=$display
+# The trainer keeps a log and settings: here they go to a folder thrown away afterwards.
+scratch=$(mktemp -d)
+trap 'cleanup; rm -rf "$scratch"' EXIT
+export XDG_DATA_HOME=$scratch/data XDG_CONFIG_HOME=$scratch/config
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 # Starts the game, waits for its window, sends keys to it, and keeps the window's picture.
+# SETTLE: seconds to wait before the keys (the trainer derives its chart at start).
 shoot() {
     local file=$1 keys=$2
     shift 2
@@ -36,7 +41,7 @@ shoot() {
     local window
     window=$(xdotool search --sync --onlyvisible --name '^Vandolin' | head -1)
     # Until the game has built its table it drops keys; give it a moment, then the focus.
-    sleep 2
+    sleep "${SETTLE:-2}"
     xdotool windowfocus --sync "$window" 2>/dev/null || true
     for key in $keys; do
         xdotool key --window "$window" "$key"
@@ -55,5 +60,5 @@ shoot() {
 # Dealt, with the first and third cards marked to change.
 shoot "$out/table.png" "space 1 3"
 # In the trainer, dealt and a hint asked for.
-shoot "$out/trainer.png" "space h" --trainer
+SETTLE=8 shoot "$out/trainer.png" "space h" --trainer
 echo "wrote $out/table.png and $out/trainer.png"
