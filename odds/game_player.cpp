@@ -2,24 +2,14 @@
 
 #include "odds/combinatorics.h"
 #include "odds/game_tables.h"
+#include "odds/hold_order.h"
 
 #include <bit>
 
 namespace odds {
 
 bool preferGameHold(const GameHoldScore& a, const GameHoldScore& b) {
-    if (a.scaledValue != b.scaledValue)
-        return a.scaledValue > b.scaledValue;
-    for (int c = kMaxClasses - 1; c >= 0; --c) {
-        const auto i = static_cast<std::size_t>(c);
-        if (a.scaledCounts[i] != b.scaledCounts[i])
-            return a.scaledCounts[i] > b.scaledCounts[i];
-    }
-    const int keptA = std::popcount(a.mask);
-    const int keptB = std::popcount(b.mask);
-    if (keptA != keptB)
-        return keptA < keptB;
-    return a.mask < b.mask;
+    return preferScore(a, b);
 }
 
 GamePlayer::GamePlayer(const Game& game, const GameTables& tables)

@@ -2,6 +2,8 @@
 
 #include "odds/hand_result.h"
 
+#include <bit>
+#include <cstddef>
 #include <cstdint>
 
 namespace odds {
@@ -20,5 +22,20 @@ struct HoldScore {
 // steps see only what renaming the suits leaves unchanged, so every deal of a suit class picks
 // a hold with the same final-result odds, whichever tied hold that is.
 bool preferHold(const HoldScore& a, const HoldScore& b);
+
+// The same order for any score with a value and outcome counts per final class, the best
+// class last: both the ten-result analyser and the games use it.
+template <typename Score> bool preferScore(const Score& a, const Score& b) {
+    if (a.scaledValue != b.scaledValue)
+        return a.scaledValue > b.scaledValue;
+    for (std::size_t i = a.scaledCounts.size(); i-- > 0;)
+        if (a.scaledCounts[i] != b.scaledCounts[i])
+            return a.scaledCounts[i] > b.scaledCounts[i];
+    const int keptA = std::popcount(a.mask);
+    const int keptB = std::popcount(b.mask);
+    if (keptA != keptB)
+        return keptA < keptB;
+    return a.mask < b.mask;
+}
 
 } // namespace odds

@@ -2,6 +2,7 @@
 
 #include "dialog_units.h"
 #include "line_breaks.h"
+#include "message_layout.h"
 #include "string_table.h"
 #include "wrapped_text.h"
 
@@ -10,30 +11,15 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 #include <algorithm>
 
 namespace ui {
 
+using namespace message_layout;
+
 namespace {
-
-// Margins and gaps in dialog units, as the information box has them.
-constexpr int MarginH = 8;
-constexpr int MarginV = 8;
-constexpr int IconTextGapH = 10;
-constexpr int TextButtonGapV = 10;
-constexpr int ButtonWidthH = 50;
-constexpr int ButtonHeightV = 14;
-
-// Without a screen (never on a desktop) the text wraps as on a small one.
-constexpr int FallbackScreenWidth = 640;
-
-int screenWidth() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().width() : FallbackScreenWidth;
-}
 
 QStyle::StandardPixmap pictureOf(MessageIcon icon) {
     switch (icon) {

@@ -3,40 +3,26 @@
 #include "application_window.h"
 #include "dialog_units.h"
 #include "line_breaks.h"
+#include "message_layout.h"
 #include "string_table.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 #include <algorithm>
 
 namespace ui {
 
+using namespace message_layout;
+
 namespace {
-
-// Margins and gaps in dialog units.
-constexpr int MarginH = 8;
-constexpr int MarginV = 8;
-constexpr int IconTextGapH = 10;
-constexpr int TextButtonGapV = 10;
-constexpr int ButtonWidthH = 50;
-constexpr int ButtonHeightV = 14;
-
-// Without a screen (never on a desktop) the message wraps as on a small one.
-constexpr int FallbackScreenWidth = 640;
 
 // The desktop's message-box font, as the platform theme reports it to Qt.
 QFont messageFont() {
     return QApplication::font("QMessageBoxLabel");
-}
-
-int screenWidth() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().width() : FallbackScreenWidth;
 }
 
 // The flags under which the message is both measured and drawn, so the two agree.
