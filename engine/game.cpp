@@ -72,6 +72,13 @@ int Game::EvaluateHand() const {
     return EvaluateCards({Hand[1], Hand[2], Hand[3], Hand[4], Hand[5]});
 }
 
+Game::HandScore Game::ScoreCurrentHand() const {
+    if (ScoreHand)
+        return ScoreHand(Hand);
+    const int result = EvaluateHand();
+    return {result, PayTable[static_cast<std::size_t>(result)]};
+}
+
 // --- handlers -----------------------------------------------------------------------------
 
 void Game::FormCreate() {
@@ -111,7 +118,7 @@ void Game::Deal() {
         view_.ShowCard(slot, Hand[slot]);
     }
     // The dealt hand's pay line lights at once; money moves only at the draw.
-    view_.LightScore(EvaluateHand());
+    view_.LightScore(ScoreCurrentHand().result);
     SetCommandsEnabled(false);
     SetMode(clLime, "DRAW");
     view_.SetStatusText(kDrawPrompt);
@@ -131,14 +138,14 @@ void Game::Draw() {
             view_.ShowCard(slot, Hand[slot]);
         }
     }
-    const int result = EvaluateHand();
-    view_.LightScore(result);
-    if (result == Nothing)
+    const HandScore score = ScoreCurrentHand();
+    view_.LightScore(score.result);
+    if (score.result == Nothing)
         view_.Beep(BeepType::Exclamation);
-    else if (result >= JacksOrBetter)
+    else if (score.result >= JacksOrBetter)
         view_.Beep(BeepType::Ok);
 
-    Cash = Settle(Cash, PayTable[result], Bet);
+    Cash = Settle(Cash, score.multiplier, Bet);
     view_.SetScoreBarText(MoneyText(Cash));
 
     ResetDeck();

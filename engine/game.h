@@ -47,6 +47,16 @@ public:
     // trainer's drills reshuffle here until the deal is of the kind they ask for.
     std::function<void(Game&)> ArrangeDeck;
 
+    // How a final hand scores under a game other than the table's own: the result it lights
+    // (1 the losing hand, 2 and up its pay lines, lowest first) and the win per unit bet on
+    // top of the stake. Empty, the table's own evaluation and pay table. The trainer plays
+    // the games players meet through it.
+    struct HandScore {
+        int result = 0;
+        std::int32_t multiplier = 0;
+    };
+    std::function<HandScore(const std::array<CardCode, kHandSize + 1>& hand)> ScoreHand;
+
     // Deck and generator.
     void ResetDeck();
     void ShuffleDeck();
@@ -58,6 +68,8 @@ public:
 
     // The current hand's result 1..10 (0 if Hand does not hold five distinct cards).
     int EvaluateHand() const;
+    // The current hand under the game being played (see ScoreHand).
+    HandScore ScoreCurrentHand() const;
 
     // Event handlers, named after the window's controls and commands.
     void FormCreate();

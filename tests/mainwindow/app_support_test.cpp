@@ -126,16 +126,40 @@ TEST(CommandLine, OurOptions) {
     // Help wins over whatever follows it, as it does for most programs.
     const ui::CommandLine help = parse({"--trainer", "--help", "--bogus"});
     EXPECT_EQ(help.action, Action::Help);
-    EXPECT_EQ(help.text.rfind("Usage: vandolin [--trainer] [--help] [--version]\n", 0), 0u);
+    EXPECT_EQ(help.text.rfind(ui::UsageText(), 0), 0u);
     EXPECT_NE(help.text.find("--trainer"), std::string::npos);
+    EXPECT_NE(help.text.find("deuces-wild"), std::string::npos);
+}
+
+TEST(CommandLine, TheTrainersGameIsOneOfTheAnalysersByName) {
+    EXPECT_EQ(parse({"--trainer", "--game", "jacks-9/6"}).game, "jacks-9/6");
+    const ui::CommandLine joined = parse({"--game=deuces-wild", "--trainer"});
+    EXPECT_EQ(joined.action, Action::Play);
+    EXPECT_EQ(joined.game, "deuces-wild");
+    EXPECT_EQ(parse({"--trainer"}).game, "");
+    // A game the analyser does not know, no name at all, or a game for the plain table.
+    const std::string games = "game, jacks-9/6, jacks-8/5, bonus-8/5, ddb-9/6, deuces-wild";
+    const auto refusal = [](std::initializer_list<const char*> arguments) {
+        const ui::CommandLine line = parse(arguments);
+        EXPECT_EQ(line.action, Action::Refuse);
+        return line.text.substr(0, line.text.find('\n'));
+    };
+    EXPECT_EQ(refusal({"--trainer", "--game", "keno"}),
+              "vandolin: no game is called 'keno'; the games are: " + games);
+    EXPECT_EQ(refusal({"--trainer", "--game=", "game"}),
+              "vandolin: no game is called ''; the games are: " + games);
+    EXPECT_EQ(refusal({"--trainer", "--game"}),
+              "vandolin: --game needs the name of a game: " + games);
+    EXPECT_EQ(refusal({"--game", "jacks-8/5"}),
+              "vandolin: --game is for the trainer: add --trainer");
 }
 
 TEST(CommandLine, AnythingElseIsNamedAndRefused) {
     for (const char* bad : {"--bogus", "trainer", "-trainer", "--", "-", "--style-sheet=x"}) {
         const ui::CommandLine line = parse({"--trainer", bad});
         EXPECT_EQ(line.action, Action::Refuse) << bad;
-        EXPECT_EQ(line.text, "vandolin: unrecognised argument '" + std::string(bad) +
-                                 "'\nUsage: vandolin [--trainer] [--help] [--version]\n");
+        EXPECT_EQ(line.text,
+                  "vandolin: unrecognised argument '" + std::string(bad) + "'\n" + ui::UsageText());
     }
 }
 

@@ -192,6 +192,55 @@ TEST_F(TrainerTest, TheDrillDealsTheRulePlayedWrong) {
     EXPECT_EQ(deals.size(), 4u);
 }
 
+// Jacks or Better 9/6 at the table: its pay lines, its settlement (a pair of jacks gives the
+// stake back) and its advice, where the table's own game prefers the flush draw (above); the
+// choice is remembered. `vandolin-odds hold --game jacks-9/6 KC TC JH JC 2C`: the jacks are
+// worth 1661/1081 for 1.
+TEST_F(TrainerTest, AnotherGamePlaysAndPaysAtTheTable) {
+    ASSERT_TRUE(table->ChooseGame("jacks-9/6"));
+    const auto lines = [this] {
+        QStringList texts;
+        for (int i = 0;; ++i) {
+            auto* line = table->findChild<QLabel*>(QStringLiteral("PayLine%1").arg(i));
+            if (!line)
+                return texts;
+            texts.append(line->text() + (line->accessibleDescription() == "lit" ? "*" : ""));
+        }
+    };
+    EXPECT_FALSE(w().Score0->isVisible());
+    EXPECT_EQ(lines().size(), 9);
+    EXPECT_EQ(lines().front(), "jacks or better - 1 for 1");
+    EXPECT_EQ(lines().back(), "royal flush - 800 for 1");
+
+    deal(kJacksOrFlushDraw);
+    EXPECT_FALSE(table->ChooseGame("ddb-9/6")); // not with a hand on the table
+    EXPECT_EQ(lines().front(), "jacks or better - 1 for 1*");
+    hint();
+    EXPECT_EQ(advice(), "Best: keep J♥ J♣ — +0.54 bets");
+    draw();
+    EXPECT_EQ(verdict(), "✗ Best: keep J♥ J♣ — +0.54 bets; cost 0.54 bets");
+    EXPECT_EQ(w().ScoreBar->text(), QStringLiteral("$100"));
+    EXPECT_EQ(lines().front(), "jacks or better - 1 for 1*");
+
+    const ui::TTrainerForm again([] { return kFixedClock; });
+    EXPECT_EQ(again.coach().game().name(), "jacks-9/6");
+    // Thirteen lines of Double Double Bonus still read: each whole, beside the deck, above
+    // the bottom panel.
+    ASSERT_TRUE(table->ChooseGame("ddb-9/6"));
+    EXPECT_EQ(lines().size(), 13);
+    for (int i = 0; i < 13; ++i) {
+        auto* line = table->findChild<QLabel*>(QStringLiteral("PayLine%1").arg(i));
+        EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()), line->width()) << i;
+        EXPECT_GE(line->fontMetrics().height(), 12) << i;
+        EXPECT_GT(line->x(), w().Mazzo1->geometry().right());
+        EXPECT_LT(line->geometry().bottom(), w().Panel1->y());
+    }
+    ASSERT_TRUE(table->ChooseGame("game"));
+    EXPECT_TRUE(w().Score0->isVisible());
+    EXPECT_TRUE(lines().isEmpty());
+    EXPECT_EQ(w().ScoreBar->text(), QStringLiteral("$100"));
+}
+
 // The strip is added below an unchanged table, and the grown window keeps its size.
 TEST_F(TrainerTest, TheTableAboveTheStripIsUnchanged) {
     const auto plain = OpenTable();

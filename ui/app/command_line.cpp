@@ -1,5 +1,6 @@
 #include "ui/app/command_line.h"
 
+#include "odds/game.h"
 #include "resources/version.h"
 
 #include <algorithm>
@@ -37,10 +38,24 @@ bool contains(const std::array<std::string_view, N>& names, std::string_view nam
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+CommandLine refused(std::string why) {
+    CommandLine line;
+    line.action = CommandLine::Action::Refuse;
+    line.text = "vandolin: " + why + "\n" + UsageText();
+    return line;
+}
+
+std::string gameNames() {
+    std::string names;
+    for (const odds::Game& game : odds::builtInGames())
+        names += (names.empty() ? "" : ", ") + game.name();
+    return names;
+}
+
 } // namespace
 
 std::string UsageText() {
-    return "Usage: vandolin [--trainer] [--help] [--version]\n";
+    return "Usage: vandolin [--trainer [--game NAME]] [--help] [--version]\n";
 }
 
 std::string VersionText() {
@@ -55,11 +70,29 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             line.trainer = true;
             continue;
         }
+        if (argument == "--game" || argument.starts_with("--game=")) {
+            std::string_view name = argument.substr(std::string_view("--game").size());
+            if (name.empty()) {
+                if (i + 1 == arguments.size())
+                    return refused("--game needs the name of a game: " + gameNames());
+                name = arguments[++i];
+            } else {
+                name.remove_prefix(1); // the '='
+            }
+            if (!odds::findGame(name))
+                return refused("no game is called '" + std::string(name) +
+                               "'; the games are: " + gameNames());
+            line.game = name;
+            continue;
+        }
         if (argument == "--help" || argument == "-h") {
             line.action = CommandLine::Action::Help;
             line.text = UsageText() +
                         "Jacks-or-better video poker on a green table.\n\n"
                         "  --trainer   play with exact strategy advice below the table\n"
+                        "  --game NAME the trainer's game: " +
+                        gameNames() +
+                        "\n"
                         "  --help      show this help and exit\n"
                         "  --version   show the version and exit\n\n"
                         "The toolkit's own options (-style, -display, -platform, ...) are "
@@ -88,11 +121,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             if (equals == std::string_view::npos && contains(kToolkitFlags, bare))
                 continue;
         }
-        line.action = CommandLine::Action::Refuse;
-        line.text =
-            "vandolin: unrecognised argument '" + std::string(argument) + "'\n" + UsageText();
-        return line;
+        return refused("unrecognised argument '" + std::string(argument) + "'");
     }
+    // The plain table plays its own game only.
+    if (!line.game.empty() && !line.trainer)
+        return refused("--game is for the trainer: add --trainer");
     return line;
 }
 

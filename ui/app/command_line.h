@@ -12,6 +12,8 @@ struct CommandLine {
     enum class Action { Play, Help, Version, Refuse };
     Action action = Action::Play;
     bool trainer = false;
+    // The analyser's game the trainer plays (--game NAME); empty, the one last chosen.
+    std::string game;
     // For Help and Version, what goes to standard output; for Refuse, to standard error.
     std::string text;
 };

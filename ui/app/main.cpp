@@ -72,9 +72,10 @@ int main(int argc, char** argv) {
     ui::SetApplicationTitle(title);
     QApplication::setWindowIcon(ui::MainIcon());
 
-    const std::unique_ptr<ui::TMainForm> table = commandLine.trainer
-                                                     ? std::make_unique<ui::TTrainerForm>()
-                                                     : std::make_unique<ui::TMainForm>();
+    const std::unique_ptr<ui::TMainForm> table =
+        commandLine.trainer
+            ? std::make_unique<ui::TTrainerForm>(engine::SystemUtcMilliseconds, commandLine.game)
+            : std::make_unique<ui::TMainForm>();
     ui::TMainForm& mainForm = *table;
     new ui::TaskBarTitle(mainForm, title); // owned by the window
     sessionBus.Finish();

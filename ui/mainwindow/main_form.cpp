@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
@@ -34,7 +35,6 @@ namespace {
 
 constexpr QSize kClientSize(434, 307);
 constexpr int kSlotCount = 5;
-constexpr int kScoreLines = 9;
 constexpr int kFirstBackPicture = 52; // back design t is picture 52 + t
 constexpr int kDeckBackAtStart = 53;
 
@@ -133,8 +133,11 @@ void TMainForm::setUpLayout() {
     AutoSizeLabel(*ui_.Mode);
     AutoSizeLabel(*ui_.Label1);
     AutoSizeLabel(*ui_.Label2);
-    for (int i = 0; i < kScoreLines; ++i)
-        AutoSizeLabel(*scoreLine(i));
+    tablePayLines_ = {ui_.Score0, ui_.Score1, ui_.Score2, ui_.Score3, ui_.Score4,
+                      ui_.Score5, ui_.Score6, ui_.Score7, ui_.Score8};
+    payLines_ = tablePayLines_;
+    for (QLabel* line : payLines_)
+        AutoSizeLabel(*line);
 
     // Hints follow the pointer over every control, and the bare table reports movement.
     client->setMouseTracking(true);
@@ -181,10 +184,8 @@ void TMainForm::describeControls() {
     ui_.BetBar->setAccessibleDescription(QStringLiteral("the amount bet"));
     ui_.ScoreBar->setAccessibleDescription(QStringLiteral("the cash"));
     SetAccessibleRole(*ui_.StatusBar, QAccessible::StatusBar);
-    for (int i = 0; i < kScoreLines; ++i) {
-        SetAccessibleRole(*scoreLine(i), QAccessible::StaticText);
-        scoreLine(i)->setAccessibleDescription(QStringLiteral("not lit"));
-    }
+    for (QLabel* line : payLines_)
+        describePayLine(*line);
     // The Deck menu shows a number beside each picture; a screen reader names the back.
     for (QAction* back : {ui_.N_1, ui_.N_2, ui_.N_3, ui_.N_4, ui_.N_5, ui_.N_6})
         SetAccessibleName(*back, QStringLiteral("Card back ") + back->text().remove(u'&'));
@@ -244,10 +245,51 @@ PictureBox* TMainForm::slot(int number) const {
 }
 
 QLabel* TMainForm::scoreLine(int index) const {
-    const std::array<QLabel*, kScoreLines> lines{ui_.Score0, ui_.Score1, ui_.Score2,
-                                                 ui_.Score3, ui_.Score4, ui_.Score5,
-                                                 ui_.Score6, ui_.Score7, ui_.Score8};
-    return index >= 0 && index < kScoreLines ? lines[static_cast<std::size_t>(index)] : nullptr;
+    return index >= 0 && index < payLines_.size() ? payLines_[index] : nullptr;
+}
+
+void TMainForm::describePayLine(QLabel& line) {
+    SetAccessibleRole(line, QAccessible::StaticText);
+    line.setAccessibleDescription(QStringLiteral("not lit"));
+}
+
+void TMainForm::showPayLines(const QStringList& texts) {
+    qDeleteAll(gamePayLines_);
+    gamePayLines_.clear();
+    for (QLabel* line : tablePayLines_)
+        line->setVisible(texts.isEmpty());
+    if (texts.isEmpty()) {
+        payLines_ = tablePayLines_;
+        lightLine(-1);
+        return;
+    }
+    // The lines fill the table's pay area, right-aligned as its own; a long table takes a
+    // face small enough to fit, each line's box as tall as the face so that nothing is cut.
+    const QRect first = ui_.Score0->geometry();
+    const int right = first.right();
+    const int bottom = ui_.Panel1->geometry().top() - 2;
+    const int pitch = std::min(first.height(), (bottom - first.top()) / int(texts.size()));
+    QFont font = ui_.Score0->font();
+    if (pitch < first.height())
+        font.setPixelSize(pitch - 1);
+    font.setBold(true);
+    const int height = QFontMetrics(font).height();
+    const int left = ui_.Mazzo1->geometry().right() + 8;
+    for (int i = 0; i < texts.size(); ++i) {
+        auto* line = new QLabel(texts[i], clientArea());
+        line->setObjectName(QStringLiteral("PayLine%1").arg(i));
+        line->setFont(font);
+        line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        line->setGeometry(left, first.top() + i * pitch + (pitch - height) / 2, right - left + 1,
+                          height);
+        line->setMouseTracking(true);
+        line->setContextMenuPolicy(Qt::NoContextMenu);
+        describePayLine(*line);
+        line->show();
+        gamePayLines_.append(line);
+    }
+    payLines_ = gamePayLines_;
+    lightLine(-1);
 }
 
 void TMainForm::extendClientBelow(int height) {
@@ -381,8 +423,8 @@ void TMainForm::LightScore(int result) {
 
 void TMainForm::lightLine(int lit) {
     const platform::SystemSettings& settings = platform::SystemSettings::instance();
-    for (int i = 0; i < kScoreLines; ++i) {
-        QLabel* line = scoreLine(i);
+    for (int i = 0; i < payLines_.size(); ++i) {
+        QLabel* line = payLines_[i];
         QPalette palette = line->palette();
         palette.setColor(QPalette::WindowText,
                          settings.resolve(i == lit ? engine::clYellow : engine::clSilver));
@@ -464,11 +506,12 @@ void TMainForm::announceRound(engine::ScreenCursor deckCursor) {
 }
 
 QString TMainForm::litLineName() const {
-    for (int i = 0; i < kScoreLines; ++i) {
-        if (IsLit(*scoreLine(i))) {
-            // "two pair - 3 : 1": the hand, without its pay.
-            const QString text = scoreLine(i)->text();
-            return text.left(text.indexOf(u'-')).trimmed();
+    for (QLabel* line : payLines_) {
+        if (IsLit(*line)) {
+            // "two pair - 3 : 1": the hand, without its pay; the hand's name may hold a
+            // dash of its own ("four 2s-4s - 80 for 1").
+            const QString text = line->text();
+            return text.left(text.lastIndexOf(u'-')).trimmed();
         }
     }
     return {};

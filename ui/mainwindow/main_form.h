@@ -7,8 +7,10 @@
 #include "ui/mainwindow/screen_cursors.h"
 #include "ui_MainForm.h"
 
+#include <QList>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -94,6 +96,9 @@ protected:
     // Adds room below the bottom panel (the trainer's strip): the window grows by height and
     // keeps the new size as its fixed one.
     void extendClientBelow(int height);
+    // Shows another game's pay lines, lowest first, in the table's pay area: LightScore(2)
+    // then lights the first. An empty list brings back the table's own nine.
+    void showPayLines(const QStringList& texts);
 
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -114,9 +119,10 @@ private:
     // What a screen reader hears once a deal or a draw is on the table.
     void announceRound(engine::ScreenCursor deckCursor);
     QString litLineName() const;
-    // Lights pay line 0..8 (any other number: none) and puts out the others.
+    // Lights pay line 0, 1, ... (any other number: none) and puts out the others.
     void lightLine(int lit);
     QLabel* scoreLine(int index) const;
+    static void describePayLine(QLabel& line);
     // Runs a menu command only while both the item and the window take input.
     void runCommand(QAction* action, const std::function<void()>& handler);
 
@@ -127,6 +133,10 @@ private:
     THelpForm* helpForm_ = nullptr;
     QSize recordedSize_;
     Announcer* announcer_ = nullptr;
+    // The pay lines shown: the table's own, or those of the game a derived window plays.
+    QList<QLabel*> tablePayLines_;
+    QList<QLabel*> gamePayLines_;
+    QList<QLabel*> payLines_;
     // Slots given a new card since the last deal or draw finished, and the cash then.
     QList<int> slotsShownThisStep_;
     engine::Money cashBeforeDraw_ = 0;

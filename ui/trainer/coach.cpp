@@ -21,7 +21,7 @@ std::string cardText(engine::CardCode code) {
 
 } // namespace
 
-Coach::Coach(odds::PayTable table) : table_(std::move(table)) {}
+Coach::Coach(odds::Game game) : game_(std::move(game)) {}
 
 void Coach::setChart(std::shared_ptr<const odds::StrategyChart> chart) {
     chart_ = std::move(chart);
@@ -95,12 +95,12 @@ void Coach::Dealt(const std::array<engine::CardCode, engine::kHandSize>& hand) {
         first_.clear();
         return;
     }
-    analysis_ = odds::analyseHand(dealt_, table_);
+    analysis_ = odds::analyseGameHand(dealt_, game_);
     first_ = "Press H for the best hold";
 }
 
 std::string Coach::BestText(int places) const {
-    const odds::HoldOutcome& best = analysis_->best();
+    const odds::GameHoldOutcome& best = analysis_->best();
     return "Best: keep " + HoldText(dealt_, best.mask) + " \u2014 " +
            signedBets(best.value(odds::PayBasis::Net), places);
 }
@@ -123,8 +123,9 @@ void Coach::Hint() {
 bool Coach::Warn(unsigned held, const odds::Fraction& threshold) {
     if (!analysis_)
         return false;
-    const auto chosen = std::find_if(analysis_->holds.begin(), analysis_->holds.end(),
-                                     [held](const odds::HoldOutcome& h) { return h.mask == held; });
+    const auto chosen =
+        std::find_if(analysis_->holds.begin(), analysis_->holds.end(),
+                     [held](const odds::GameHoldOutcome& h) { return h.mask == held; });
     if (chosen == analysis_->holds.end())
         return false;
     const odds::Fraction cost =
@@ -145,8 +146,9 @@ void Coach::Unwarn() {
 }
 
 void Coach::Drawn(unsigned held) {
-    const auto chosen = std::find_if(analysis_->holds.begin(), analysis_->holds.end(),
-                                     [held](const odds::HoldOutcome& h) { return h.mask == held; });
+    const auto chosen =
+        std::find_if(analysis_->holds.begin(), analysis_->holds.end(),
+                     [held](const odds::GameHoldOutcome& h) { return h.mask == held; });
     Judgement judgement;
     judgement.dealt = dealt_;
     judgement.held = held;

@@ -3,8 +3,8 @@
 #include "engine/card.h"
 #include "engine/game_view.h"
 #include "odds/fraction.h"
-#include "odds/hold_analysis.h"
-#include "odds/pay_table.h"
+#include "odds/game.h"
+#include "odds/game_hold_analysis.h"
 #include "odds/strategy_chart.h"
 
 #include <array>
@@ -37,15 +37,15 @@ struct Judgement {
 };
 
 // Follows a round through the steps the game tells its view (dealt, drawn, new game) and
-// judges each drawn hand with the exact analyser under the game's pay table. Plain C++: the
-// window passes the notices on, the coach only listens.
+// judges each drawn hand with the exact analyser under the game played (the table's own
+// unless told otherwise). Plain C++: the window passes the notices on, the coach only listens.
 class Coach {
 public:
     // Marks the verdict for the eye whatever its colour; a listener hears words instead.
     static constexpr std::string_view kRightMark = "\u2713 ";
     static constexpr std::string_view kMistakeMark = "\u2717 ";
 
-    explicit Coach(odds::PayTable table = odds::PayTable::game());
+    explicit Coach(odds::Game game = odds::builtInGames().front());
 
     void Follow(const engine::RoundNotice& notice);
     // The game's strategy chart, once it is derived: hints and verdicts then name its lines.
@@ -75,7 +75,7 @@ public:
     const Tally& tally() const { return tally_; }
     // The hand drawn last, until the next deal or new game.
     const std::optional<Judgement>& judged() const { return judged_; }
-    const odds::PayTable& table() const { return table_; }
+    const odds::Game& game() const { return game_; }
 
     // "J♣ A♣", the cards a hold of the dealt hand keeps, in slot order; "nothing" for none.
     static std::string HoldText(const std::array<engine::CardCode, engine::kHandSize>& hand,
@@ -88,9 +88,9 @@ private:
     const odds::ChartAdvice* Advice();
     std::string RuleText(int line) const;
 
-    odds::PayTable table_;
+    odds::Game game_;
     std::array<engine::CardCode, engine::kHandSize> dealt_{};
-    std::optional<odds::HandAnalysis> analysis_; // of the dealt hand, until the draw
+    std::optional<odds::GameHandAnalysis> analysis_; // of the dealt hand, until the draw
     std::optional<Judgement> judged_;
     std::shared_ptr<const odds::StrategyChart> chart_;
     std::optional<odds::ChartAdvice> advice_; // the chart's, for the dealt hand, when asked

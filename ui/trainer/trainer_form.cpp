@@ -1,14 +1,16 @@
 #include "ui/trainer/trainer_form.h"
 
-#include "odds/hand_table.h"
+#include "odds/game_tables.h"
 #include "ui/boxes/boxes.h"
 #include "ui/boxes/error_report.h"
 #include "ui/mainwindow/announcer.h"
 #include "ui/mainwindow/table_accessibility.h"
+#include "ui/trainer/game_at_table.h"
 #include "ui/trainer/log_statistics.h"
 #include "ui/trainer/review_window.h"
 #include "ui/trainer/strategy_window.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QDateTime>
 #include <QLabel>
@@ -38,6 +40,7 @@ constexpr QColor kTallyColour(255, 255, 255);
 constexpr QColor kChartColour(224, 255, 255); // 4.87 : 1
 constexpr int kChartPollMs = 200;
 constexpr auto kWarnKey = "trainer/warnBeforeDraw";
+constexpr auto kGameKey = "trainer/game";
 
 QSettings settings() {
     return QSettings(QStringLiteral("vandolin"), QStringLiteral("vandolin"));
@@ -57,12 +60,17 @@ void paint(QLabel& label, const QColor& color) {
 TTrainerForm::TTrainerForm(QWidget* parent) : TTrainerForm(engine::SystemUtcMilliseconds, parent) {}
 
 TTrainerForm::TTrainerForm(Clock clock, QWidget* parent)
+    : TTrainerForm(std::move(clock), std::string(), parent) {}
+
+TTrainerForm::TTrainerForm(Clock clock, const std::string& gameName, QWidget* parent)
     : TMainForm(std::move(clock), parent, StartLater{}) {
-    scoring_ = std::async(std::launch::async, [] { odds::HandTable::instance(); });
     log_ = std::make_unique<trainer::HandLog>(trainer::HandLog::defaultPath());
-    deriveChart();
     buildStrip();
     buildMenu();
+    const odds::Game* chosen = odds::findGame(
+        gameName.empty() ? settings().value(QLatin1String(kGameKey)).toString().toStdString()
+                         : gameName);
+    useGame(chosen ? *chosen : odds::builtInGames().front());
     startGame();
     refreshStrip();
     if (!log_->isOpen())
@@ -76,27 +84,84 @@ TTrainerForm::~TTrainerForm() {
         *chartCancelled_ = true;
 }
 
+void TTrainerForm::useGame(const odds::Game& chosen) {
+    coach_ = trainer::Coach(chosen);
+    // Every five-card hand of the game's scheme sorted once, off the UI thread, before the
+    // first deal needs it.
+    scoring_ = std::async(std::launch::async,
+                          [&scheme = chosen.scheme()] { odds::GameTables::of(scheme); });
+    if (chosen.name() == odds::builtInGames().front().name()) {
+        game().ScoreHand = nullptr;
+        showPayLines({});
+    } else {
+        game().ScoreHand = [chosen](const auto& hand) { return trainer::ScoreUnder(chosen, hand); };
+        QStringList lines;
+        for (const std::string& line : trainer::PayLineTexts(chosen))
+            lines.append(QString::fromStdString(line));
+        showPayLines(lines);
+    }
+    for (QAction* action : gameMenu_->actions())
+        action->setChecked(action->data().toString().toStdString() == chosen.name());
+
+    // What belonged to the game before goes with it: its chart, drill and windows.
+    if (drillAction_->isChecked())
+        drillAction_->setChecked(false);
+    strategyAction_->setEnabled(false);
+    drillAction_->setEnabled(false);
+    delete strategy_;
+    strategy_ = nullptr;
+    delete review_;
+    review_ = nullptr;
+    deriveChart();
+}
+
+bool TTrainerForm::ChooseGame(const std::string& name) {
+    const odds::Game* chosen = odds::findGame(name);
+    if (!chosen || game().RoundState != engine::Round::Deal)
+        return false;
+    settings().setValue(QLatin1String(kGameKey), QString::fromStdString(name));
+    useGame(*chosen);
+    // A new game: the bankroll and bet start again under the new pays.
+    NuovoClick();
+    refreshStrip();
+    return true;
+}
+
+void TTrainerForm::SetCommandEnabled(engine::Command command, bool enabled) {
+    TMainForm::SetCommandEnabled(command, enabled);
+    // The game changes between hands only, as New does.
+    if (command == engine::Command::Nuovo1 && gameMenu_)
+        gameMenu_->setEnabled(enabled);
+}
+
 void TTrainerForm::deriveChart() {
+    // A chart still being derived for another game is told to stop; its thread ends at its
+    // next check.
+    if (chartCancelled_)
+        *chartCancelled_ = true;
+    derived_ = DerivedChart();
     chartCancelled_ = std::make_shared<std::atomic_bool>(false);
     // The chart, then its accuracy over every deal for the Strategy window.
-    chart_ = std::async(std::launch::async, [table = coach_.table(), cancelled = chartCancelled_] {
+    chart_ = std::async(std::launch::async, [game = coach_.game(), cancelled = chartCancelled_] {
         const auto stop = [&cancelled](double) {
             if (*cancelled)
                 throw ChartCancelled{};
         };
         DerivedChart derived;
         try {
-            derived.chart = std::make_shared<const odds::StrategyChart>(odds::StrategyChart::derive(
-                odds::Game::fromTable(table), odds::StrategyChart::kDefaultMaxLines,
-                odds::StrategyChart::kDefaultMinLineWorth, stop));
+            derived.chart = std::make_shared<const odds::StrategyChart>(
+                odds::StrategyChart::derive(game, odds::StrategyChart::kDefaultMaxLines,
+                                            odds::StrategyChart::kDefaultMinLineWorth, stop));
             derived.accuracy = derived.chart->replay(0, stop);
         } catch (const ChartCancelled&) {
         }
         return derived;
     });
-    chartPoll_ = new QTimer(this);
-    chartPoll_->setInterval(kChartPollMs);
-    connect(chartPoll_, &QTimer::timeout, this, [this] { takeChartWhenReady(); });
+    if (!chartPoll_) {
+        chartPoll_ = new QTimer(this);
+        chartPoll_->setInterval(kChartPollMs);
+        connect(chartPoll_, &QTimer::timeout, this, [this] { takeChartWhenReady(); });
+    }
     chartPoll_->start();
 }
 
@@ -169,6 +234,22 @@ void TTrainerForm::buildMenu() {
     // The trainer's own menu, after the table's; the table's menus stay as they are.
     QMenu* menu = widgets().MainMenu1->addMenu(QStringLiteral("&Trainer"));
     menu->setObjectName(QStringLiteral("TrainerMenu"));
+    gameMenu_ = menu->addMenu(QStringLiteral("&Game"));
+    gameMenu_->setObjectName(QStringLiteral("TrainerGame"));
+    auto* games = new QActionGroup(gameMenu_);
+    for (const odds::Game& each : odds::builtInGames()) {
+        QString title = QString::fromStdString(each.title());
+        title[0] = title[0].toUpper();
+        QAction* action = gameMenu_->addAction(title);
+        action->setData(QString::fromStdString(each.name()));
+        action->setCheckable(true);
+        action->setActionGroup(games);
+        connect(action, &QAction::triggered, this, [this, name = each.name()] {
+            if (isEnabled() && !QApplication::activeModalWidget())
+                RunGuarded([this, &name] { ChooseGame(name); });
+        });
+    }
+    menu->addSeparator();
     reviewAction_ = menu->addAction(QStringLiteral("&Review..."));
     reviewAction_->setObjectName(QStringLiteral("TrainerReview"));
     reviewAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -228,7 +309,7 @@ void TTrainerForm::setDrilling(bool on) {
         if (log_->isOpen()) {
             const trainer::LogStatistics statistics(log_->database());
             for (const trainer::LineRecord& record :
-                 statistics.linesMostWrong(QString::fromStdString(coach_.table().name()))) {
+                 statistics.linesMostWrong(QString::fromStdString(coach_.game().name()))) {
                 if (record.chartLine && static_cast<int>(lines.size()) < kDrillLines)
                     lines.push_back(*record.chartLine - 1); // the log counts rules from 1
             }
@@ -294,7 +375,7 @@ void TTrainerForm::ReviewClick() {
         return;
     if (!review_) {
         review_ =
-            new ReviewWindow(log_->database(), QString::fromStdString(coach_.table().name()), this);
+            new ReviewWindow(log_->database(), QString::fromStdString(coach_.game().name()), this);
         review_->move(geometry().center() - review_->rect().center());
     } else {
         review_->reload();
@@ -369,7 +450,7 @@ void TTrainerForm::logJudgedHand() {
     if (!judged || !log_->isOpen())
         return;
     trainer::LoggedHand hand;
-    hand.game = coach_.table().name();
+    hand.game = coach_.game().name();
     hand.dealt = judged->dealt;
     hand.held = judged->held;
     hand.best = judged->best;

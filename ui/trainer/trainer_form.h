@@ -11,6 +11,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QShortcut;
 class QTimer;
@@ -36,6 +37,9 @@ public:
 
     explicit TTrainerForm(QWidget* parent = nullptr);
     explicit TTrainerForm(Clock clock, QWidget* parent = nullptr);
+    // Plays the analyser's game of that name (see odds::builtInGames); empty, the game last
+    // chosen from the menu, at first the table's own.
+    TTrainerForm(Clock clock, const std::string& gameName, QWidget* parent = nullptr);
     ~TTrainerForm() override;
 
     const trainer::Coach& coach() const { return coach_; }
@@ -61,7 +65,13 @@ public:
     QAction* strategyAction() const { return strategyAction_; }
     QAction* reviewAction() const { return reviewAction_; }
 
+    // Switches to the named game as a new game does, bankroll and bet afresh, and remembers
+    // the choice; refused while a hand is on the table. False for a name no game has.
+    bool ChooseGame(const std::string& name);
+    QMenu* gameMenu() const { return gameMenu_; }
+
     void roundStepped(const engine::RoundNotice& notice) override;
+    void SetCommandEnabled(engine::Command command, bool enabled) override;
     // A draw that would give away more than this first shows the best hold, when warned.
     static odds::Fraction warningThreshold() { return odds::Fraction(1, 100); }
     void Mazzo1Click() override;
@@ -77,6 +87,8 @@ public:
 private:
     void buildStrip();
     void buildMenu();
+    // Plays the game from now on: its scoring and pay lines at the table, its coach and chart.
+    void useGame(const odds::Game& chosen);
     void deriveChart();
     void takeChartWhenReady();
     void refreshStrip();
@@ -100,6 +112,7 @@ private:
     QShortcut* hintKey_ = nullptr;
     std::unique_ptr<trainer::HandLog> log_;
     bool logProblemReported_ = false;
+    QMenu* gameMenu_ = nullptr;
     QAction* reviewAction_ = nullptr;
     ReviewWindow* review_ = nullptr;
     QAction* strategyAction_ = nullptr;
