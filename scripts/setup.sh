@@ -13,7 +13,7 @@ PACKAGES=(
     libcanberra-dev sound-theme-freedesktop libfontconfig-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
-    xvfb xauth xdotool imagemagick x11-utils openbox libxcb1-dev libxcb-xtest0-dev dbus-daemon
+    xvfb xauth xdotool xclip imagemagick x11-utils openbox libxcb1-dev libxcb-xtest0-dev dbus-daemon
     weston qt6-wayland
     orca at-spi2-core
     desktop-file-utils appstream groff-base

@@ -3,17 +3,19 @@
 // With --trainer it starts the trainer, asks for a hint with H before marking, and reads the
 // strip below the table: the hint, the verdict of the draw and the tally; then it kills the game
 // between two hands, finds every judged hand in the trainer's log, starts the game again and
-// plays one more. With --openbox the round is played under a window manager.
-// Usage: e2e_game PATH_TO_VANDOLIN [SCREENSHOT.png] [--openbox] [--trainer]
+// plays one more, a mistake on purpose, which the Review window then lists (read through the
+// clipboard). With --game NAME the trainer plays that game of the analyser (one of nine pay
+// lines). With --openbox the round is played under a window manager.
+// Usage: e2e_game PATH_TO_VANDOLIN [SCREENSHOT.png] [--openbox] [--trainer [--game NAME]]
 // Exits 0 on success, 1 on a failed check, 77 (skipped) when the X tools are missing.
 #include "e2e_check.h"
 #include "tests/support/application_title.h"
 #include "x_session.h"
 
-#include "engine/hand_evaluator.h"
-#include "odds/hold_analysis.h"
-#include "odds/pay_table.h"
+#include "odds/game_hold_analysis.h"
 #include "ui/pictures/picture_lookup.h"
+#include "ui/trainer/coach.h"
+#include "ui/trainer/game_at_table.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -133,6 +135,21 @@ int main(int argc, char** argv) {
     };
     const bool underWm = hasOption("--openbox");
     const bool trainer = hasOption("--trainer");
+    QStringList arguments;
+    if (trainer)
+        arguments << QStringLiteral("--trainer");
+    std::string gameName = "game";
+    for (int i = 3; i + 1 < argc; ++i) {
+        if (QByteArray(argv[i]) == "--game") {
+            gameName = argv[i + 1];
+            arguments << QStringLiteral("--game") << QString::fromStdString(gameName);
+        }
+    }
+    const odds::Game* played = odds::findGame(gameName);
+    if (!played) {
+        std::fprintf(stderr, "e2e_game: no game is called '%s'\n", gameName.c_str());
+        return 2;
+    }
     const QSize outer = kOuter + QSize(0, trainer ? kStripHeight : 0);
 
     e2e::XSession x;
@@ -152,7 +169,7 @@ int main(int argc, char** argv) {
     player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QElapsedTimer sinceStart;
     sinceStart.start();
-    player.start(game, trainer ? QStringList{QStringLiteral("--trainer")} : QStringList{});
+    player.start(game, arguments);
     if (!player.waitForStarted(5000)) {
         std::printf("FAIL cannot start %s\n", qPrintable(game));
         return 1;
@@ -277,11 +294,11 @@ int main(int argc, char** argv) {
     if (trainer) {
         // Slots 2..5 were kept: right when no hold of the dealt hand is worth more (pale
         // green), a mistake otherwise (white), exactly as the analyser values them.
-        const auto analysis = odds::analyseHand({dealt[0], dealt[1], dealt[2], dealt[3], dealt[4]},
-                                                odds::PayTable::game());
+        const auto analysis =
+            odds::analyseGameHand({dealt[0], dealt[1], dealt[2], dealt[3], dealt[4]}, *played);
         const auto kept =
             std::find_if(analysis.holds.begin(), analysis.holds.end(),
-                         [](const odds::HoldOutcome& h) { return h.mask == 0b11110; });
+                         [](const odds::GameHoldOutcome& h) { return h.mask == 0b11110; });
         const bool right = kept->grossValue() == analysis.best().grossValue();
         const QRect verdict(client + kVerdictLine.topLeft(), kVerdictLine.size());
         check(screenShows([&](const QImage& shot) {
@@ -294,8 +311,9 @@ int main(int argc, char** argv) {
         saveBeside(QStringLiteral("-draw.png"));
     }
 
-    // The lit pay line is the one for the hand on the screen.
-    const int result = engine::EvaluateCards({drawn[0], drawn[1], drawn[2], drawn[3], drawn[4]});
+    // The lit pay line is the one for the hand on the screen, under the game played.
+    const int result =
+        trainer::ScoreUnder(*played, {0, drawn[0], drawn[1], drawn[2], drawn[3], drawn[4]}).result;
     const int wantedLine = result >= 2 ? result - 2 : -1;
     int lit = -1;
     int litCount = 0;
@@ -388,7 +406,7 @@ int main(int argc, char** argv) {
               "the first hand is logged with slots 2 to 5 kept");
 
         // Started again, the game adds to the same log.
-        player.start(game, {QStringLiteral("--trainer")});
+        player.start(game, arguments);
         window = player.waitForStarted(5000)
                      ? x.WaitForWindow(test_support::ApplicationTitle(), 15000)
                      : std::nullopt;
@@ -405,11 +423,77 @@ int main(int argc, char** argv) {
         screenShows([&](const QImage& shot) {
             return pictureAt(shot, client + QPoint(kSlotLeft[0], kSlotTop)) == 63;
         });
+        // The hand is played wrong on purpose: the hold the analyser values least.
         separateClickOnDeck();
-        const bool dealtAgain = modeShows(kLime);
+        const std::array<int, 5> again = waitForHand(
+            [&](const std::array<int, 5>& h) { return std::all_of(h.begin(), h.end(), isFace); });
+        const bool dealtAgain = modeShows(kLime) && std::all_of(again.begin(), again.end(), isFace);
+        check(dealtAgain, "a hand is dealt after the restart");
+        const odds::Hand againHand{again[0], again[1], again[2], again[3], again[4]};
+        const auto analysis =
+            dealtAgain ? odds::analyseGameHand(againHand, *played) : odds::GameHandAnalysis();
+        const unsigned worst = analysis.holds.back().mask;
+        for (int i = 0; i < 5; ++i) {
+            if (!(worst & (1u << i))) {
+                QThread::msleep(kDoubleClickMs);
+                x.ClickAt(client + QPoint(kSlotLeft[i], kSlotTop) +
+                          QPoint(kCard.width() / 2, kCard.height() / 2));
+            }
+        }
         separateClickOnDeck();
-        check(dealtAgain && modeShows(kYellow), "a hand is played after the restart");
-        // The draw is logged before its verdict shows; the log is read once the game has ended.
+        check(modeShows(kYellow), "the hand is drawn");
+
+        // Review lists it: Ctrl+R opens the window with the keyboard on its mistakes; every
+        // one is selected and copied.
+        x.Run(QStringLiteral("xdotool"),
+              {QStringLiteral("windowfocus"), QStringLiteral("--sync"), *window});
+        x.Keys(QStringLiteral("ctrl+r"));
+        const auto review = x.WaitForWindow(QStringLiteral("Review"), kPatienceMs);
+        check(review.has_value(), "Ctrl+R opens the Review window");
+        QStringList listed;
+        if (review) {
+            x.Run(QStringLiteral("xdotool"),
+                  {QStringLiteral("windowfocus"), QStringLiteral("--sync"), *review});
+            x.Keys(QStringLiteral("ctrl+a"));
+            x.Keys(QStringLiteral("ctrl+c"));
+            QElapsedTimer waited;
+            waited.start();
+            do {
+                const auto copied = x.Run(QStringLiteral("xclip"),
+                                          {QStringLiteral("-o"), QStringLiteral("-selection"),
+                                           QStringLiteral("clipboard")});
+                listed = copied ? QString::fromUtf8(*copied).split(u'\n', Qt::SkipEmptyParts)
+                                : QStringList();
+            } while (listed.isEmpty() && waited.elapsed() < kPatienceMs);
+        }
+        const auto words = [&](unsigned mask) {
+            return QString::fromStdString(trainer::Coach::HoldText(againHand, mask));
+        };
+        const QString expected = words(odds::kAllHeld) + u'\t' + words(worst) + u'\t' +
+                                 words(analysis.best().mask) + u'\t';
+        check(std::any_of(listed.begin(), listed.end(),
+                          [&](const QString& row) { return row.startsWith(expected); }),
+              "the Review lists the mistake: its cards, the hold kept and the best hold");
+        std::printf("     mistakes the Review lists: %lld\n",
+                    static_cast<long long>(listed.size()));
+
+        // As many as the log holds for the game, each once.
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("count"));
+        db.setDatabaseName(logFile);
+        QSqlQuery query(db);
+        const bool counted =
+            db.open() &&
+            query.exec(
+                QStringLiteral("SELECT count(*) FROM hands WHERE game = '%1' AND cost_bets > 0")
+                    .arg(QString::fromStdString(gameName))) &&
+            query.next();
+        check(counted && query.value(0).toInt() == listed.size(),
+              "the Review lists every mistake the log holds for the game");
+        query = QSqlQuery();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("count"));
     }
 
     // Ctrl+Q, then Enter on the farewell box.

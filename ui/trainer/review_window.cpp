@@ -5,10 +5,15 @@
 #include "ui/trainer/hand_log.h"
 #include "ui/trainer/progress_chart.h"
 
+#include "odds/game.h"
+
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -38,9 +43,9 @@ std::optional<odds::Fraction> parseFraction(const QString& text) {
     return odds::Fraction(numerator, denominator);
 }
 
-// The table's own pay table is the analyser's "game".
 QString gameTitle(const QString& game) {
-    return game == QStringLiteral("game") ? QStringLiteral("the table's own") : game;
+    const odds::Game* known = odds::findGame(game.toStdString());
+    return known ? QString::fromStdString(known->title()) : game;
 }
 
 QString lineText(const std::optional<int>& line) {
@@ -101,6 +106,12 @@ ReviewWindow::ReviewWindow(const QSqlDatabase& database, QString game, QWidget* 
                   QStringLiteral("Cost"), QStringLiteral("Line")},
                  client);
     mistakes_->setObjectName(QStringLiteral("MistakeList"));
+    mistakes_->setAccessibleName(QStringLiteral("Mistakes"));
+    // Mistakes can be taken elsewhere (a note, the analyser's command line) as text.
+    mistakes_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    auto* copy = new QShortcut(QKeySequence::Copy, mistakes_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(copy, &QShortcut::activated, this,
+            [this] { QApplication::clipboard()->setText(selectedMistakesText()); });
     layout->addWidget(mistakes_, 3);
 
     layout->addWidget(new QLabel(QStringLiteral("Chart lines most often wrong:"), client));
@@ -112,6 +123,8 @@ ReviewWindow::ReviewWindow(const QSqlDatabase& database, QString game, QWidget* 
 
     setClientSize(QSize(600, 520));
     reload();
+    // The list is what the window is for: the keyboard starts there.
+    mistakes_->setFocus();
 }
 
 void ReviewWindow::setOrder(trainer::MistakeOrder order) {
@@ -137,6 +150,20 @@ void ReviewWindow::reload() {
              QString::number(line.mistakes), QString::number(line.cost, 'f', 2)});
     }
     lines_->addTopLevelItems(rows);
+}
+
+QString ReviewWindow::selectedMistakesText() const {
+    QStringList lines;
+    for (int row = 0; row < mistakes_->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = mistakes_->topLevelItem(row);
+        if (!item->isSelected())
+            continue;
+        QStringList cells;
+        for (int column = 0; column < mistakes_->columnCount(); ++column)
+            cells << item->text(column);
+        lines << cells.join(u'\t');
+    }
+    return lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n';
 }
 
 void ReviewWindow::fillMistakes() {

@@ -31,6 +31,8 @@ public:
     ProgressChart* chart() const { return chart_; }
     QTreeWidget* mistakeList() const { return mistakes_; }
     QTreeWidget* lineList() const { return lines_; }
+    // The selected mistakes as text, a line each, its columns apart by tabs (Ctrl+C).
+    QString selectedMistakesText() const;
 
 private:
     void fillMistakes();
