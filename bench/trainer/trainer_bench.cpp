@@ -1,7 +1,7 @@
 // The trainer's cost per round, on real widgets (offscreen): the plain table against the
 // trainer, each dealing and drawing through the deck's handler as a click does; and the
 // coach alone, which is where the analyser's time goes.
-#include "odds/hand_table.h"
+#include "odds/game_tables.h"
 #include "ui/trainer/coach.h"
 #include "ui/trainer/hand_log.h"
 #include "ui/trainer/review_window.h"
@@ -21,7 +21,7 @@ namespace {
 // One deal and one draw, holding what the deal gave. The bankroll is topped up so that no
 // game-over box ever opens.
 template <class Table> void BM_Round(benchmark::State& state) {
-    odds::HandTable::instance();
+    odds::GameTables::of(odds::builtInGames().front().scheme());
     std::uint32_t clock = 1000;
     auto table = std::make_unique<Table>([&clock] { return clock; });
     table->show();
@@ -35,12 +35,15 @@ template <class Table> void BM_Round(benchmark::State& state) {
 BENCHMARK(BM_Round<ui::TMainForm>)->Name("BM_RoundPlainTable")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Round<ui::TTrainerForm>)->Name("BM_RoundTrainer")->Unit(benchmark::kMillisecond);
 
-// The coach seeing a deal (which values every hold), a hint and a draw that replaced slot 1.
+// The coach seeing a deal (which values every hold), a hint and a draw that replaced slot 1,
+// under each of the analyser's games (the argument indexes odds::builtInGames()).
 void BM_CoachDealHintDraw(benchmark::State& state) {
-    odds::HandTable::instance();
+    const odds::Game& game = odds::builtInGames()[static_cast<std::size_t>(state.range(0))];
+    state.SetLabel(game.name());
+    odds::GameTables::of(game.scheme());
     const std::array<std::array<engine::CardCode, 5>, 4> deals{
         {{11, 12, 13, 1, 28}, {2, 20, 35, 50, 10}, {7, 20, 33, 45, 13}, {40, 41, 42, 43, 44}}};
-    trainer::Coach coach;
+    trainer::Coach coach(game);
     std::size_t next = 0;
     for (auto _ : state) {
         const auto& deal = deals[next];
@@ -52,7 +55,9 @@ void BM_CoachDealHintDraw(benchmark::State& state) {
         benchmark::DoNotOptimize(coach.tally());
     }
 }
-BENCHMARK(BM_CoachDealHintDraw)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CoachDealHintDraw)
+    ->DenseRange(0, static_cast<int>(odds::builtInGames().size()) - 1)
+    ->Unit(benchmark::kMillisecond);
 
 // Writing one judged hand to the trainer's log, as the game does after each draw: one
 // committed insert into the write-ahead log.

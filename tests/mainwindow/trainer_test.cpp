@@ -3,6 +3,7 @@
 #include "window_driver.h"
 
 #include "ui/mainwindow/picture_box.h"
+#include "ui/trainer/strategy_window.h"
 #include "ui/trainer/trainer_form.h"
 
 #include <QAction>
@@ -235,7 +236,15 @@ TEST_F(TrainerTest, AnotherGamePlaysAndPaysAtTheTable) {
         EXPECT_GT(line->x(), w().Mazzo1->geometry().right());
         EXPECT_LT(line->geometry().bottom(), w().Panel1->y());
     }
+    // Changed twice while charts were still being derived, the trainer ends with the chart of
+    // the game it plays.
     ASSERT_TRUE(table->ChooseGame("game"));
+    table->waitForChart();
+    ASSERT_TRUE(table->strategyAction()->isEnabled());
+    table->StrategyClick();
+    ASSERT_TRUE(table->strategyWindow());
+    EXPECT_TRUE(table->strategyWindow()->windowTitle().contains("the table's own"))
+        << table->strategyWindow()->windowTitle().toStdString();
     EXPECT_TRUE(w().Score0->isVisible());
     EXPECT_TRUE(lines().isEmpty());
     EXPECT_EQ(w().ScoreBar->text(), QStringLiteral("$100"));

@@ -35,7 +35,9 @@ StrategyWindow::StrategyWindow(std::shared_ptr<const odds::StrategyChart> chart,
                                std::optional<odds::ChartAccuracy> accuracy, QWidget* parent)
     : platform::FramedWindow(parent) {
     setObjectName(QStringLiteral("StrategyWindow"));
-    setWindowTitle(QStringLiteral("Strategy"));
+    // Named by its game: a chart is one game's, and the task bar tells them apart.
+    setWindowTitle(
+        QStringLiteral("Strategy: %1").arg(QString::fromStdString(chart->game().title())));
     setBorderStyle(platform::BorderStyle::bsSizeable);
     setBorderIcons(platform::biSystemMenu | platform::biMinimize);
     QWidget* client = clientArea();

@@ -88,6 +88,8 @@ void TTrainerForm::useGame(const odds::Game& chosen) {
     coach_ = trainer::Coach(chosen);
     // Every five-card hand of the game's scheme sorted once, off the UI thread, before the
     // first deal needs it.
+    if (scoring_.valid())
+        retiredScoring_.push_back(std::move(scoring_));
     scoring_ = std::async(std::launch::async,
                           [&scheme = chosen.scheme()] { odds::GameTables::of(scheme); });
     if (chosen.name() == odds::builtInGames().front().name()) {
@@ -139,6 +141,8 @@ void TTrainerForm::deriveChart() {
     // next check.
     if (chartCancelled_)
         *chartCancelled_ = true;
+    if (chart_.valid())
+        retiredCharts_.push_back(std::move(chart_));
     derived_ = DerivedChart();
     chartCancelled_ = std::make_shared<std::atomic_bool>(false);
     // The chart, then its accuracy over every deal for the Strategy window.
@@ -166,6 +170,11 @@ void TTrainerForm::deriveChart() {
 }
 
 void TTrainerForm::takeChartWhenReady() {
+    const auto ended = [](const auto& work) {
+        return work.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    };
+    std::erase_if(retiredCharts_, ended);
+    std::erase_if(retiredScoring_, ended);
     if (!chart_.valid() || chart_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
         return;
     chartPoll_->stop();

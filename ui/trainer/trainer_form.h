@@ -8,6 +8,7 @@
 #include <atomic>
 #include <future>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -129,6 +130,9 @@ private:
     // The game's strategy chart, derived off the UI thread; a closing window stops it.
     std::shared_ptr<std::atomic_bool> chartCancelled_;
     std::future<DerivedChart> chart_;
+    // The work of games left behind, stopping; kept so that a change of game never waits.
+    std::vector<std::future<DerivedChart>> retiredCharts_;
+    std::vector<std::future<void>> retiredScoring_;
     DerivedChart derived_;
     QTimer* chartPoll_ = nullptr;
 };
