@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdlib>
 #include <memory>
+#include <type_traits>
 
 namespace {
 
@@ -25,6 +26,8 @@ template <class Table> void BM_Round(benchmark::State& state) {
     std::uint32_t clock = 1000;
     auto table = std::make_unique<Table>([&clock] { return clock; });
     table->show();
+    if constexpr (std::is_same_v<Table, ui::TTrainerForm>)
+        table->waitForOdds();
     for (auto _ : state) {
         ++clock;
         table->game().Cash = 100;

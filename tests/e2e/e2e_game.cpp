@@ -291,11 +291,12 @@ int main(int argc, char** argv) {
               drawn[4] == dealt[4],
           "the unmarked cards stay");
 
-    if (trainer) {
+    // A deal not read from the screen has failed above; it is no hand to value.
+    const odds::Hand dealtHand{dealt[0], dealt[1], dealt[2], dealt[3], dealt[4]};
+    if (trainer && odds::isValidHand(dealtHand)) {
         // Slots 2..5 were kept: right when no hold of the dealt hand is worth more (pale
         // green), a mistake otherwise (white), exactly as the analyser values them.
-        const auto analysis =
-            odds::analyseGameHand({dealt[0], dealt[1], dealt[2], dealt[3], dealt[4]}, *played);
+        const auto analysis = odds::analyseGameHand(dealtHand, *played);
         const auto kept =
             std::find_if(analysis.holds.begin(), analysis.holds.end(),
                          [](const odds::GameHoldOutcome& h) { return h.mask == 0b11110; });
@@ -430,8 +431,9 @@ int main(int argc, char** argv) {
         const bool dealtAgain = modeShows(kLime) && std::all_of(again.begin(), again.end(), isFace);
         check(dealtAgain, "a hand is dealt after the restart");
         const odds::Hand againHand{again[0], again[1], again[2], again[3], again[4]};
-        const auto analysis =
-            dealtAgain ? odds::analyseGameHand(againHand, *played) : odds::GameHandAnalysis();
+        const auto analysis = dealtAgain && odds::isValidHand(againHand)
+                                  ? odds::analyseGameHand(againHand, *played)
+                                  : odds::GameHandAnalysis();
         const unsigned worst = analysis.holds.back().mask;
         for (int i = 0; i < 5; ++i) {
             if (!(worst & (1u << i))) {
@@ -440,8 +442,11 @@ int main(int argc, char** argv) {
                           QPoint(kCard.width() / 2, kCard.height() / 2));
             }
         }
+        const QImage verdictBeforeMistake = lineShot(kVerdictLine);
         separateClickOnDeck();
         check(modeShows(kYellow), "the hand is drawn");
+        // Judged as soon as the game's odds are ready, and logged with its verdict.
+        check(lineChanges(kVerdictLine, verdictBeforeMistake), "the strip judges the hand");
 
         // Review lists it: Ctrl+R opens the window with the keyboard on its mistakes; every
         // one is selected and copied.

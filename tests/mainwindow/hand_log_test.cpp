@@ -149,6 +149,7 @@ TEST_F(HandLogTest, ALogThatCannotBeUsedIsOffWithAReason) {
 // goes on advising; the table without the trainer writes nothing.
 TEST_F(HandLogTest, TheTrainerLogsEveryJudgedHand) {
     auto table = std::make_unique<ui::TTrainerForm>([] { return kFixedClock; });
+    table->waitForOdds();
     Activate(*table);
     for (int round = 0; round < 3; ++round) {
         Click(table->widgets().Mazzo1);
@@ -172,6 +173,7 @@ TEST_F(HandLogTest, ABrokenLogCostsOneMessageAndNothingElse) {
 
     ModalAnswerer answerer;
     auto table = std::make_unique<ui::TTrainerForm>([] { return kFixedClock; });
+    table->waitForOdds();
     Activate(*table);
     for (int round = 0; round < 2; ++round) {
         Click(table->widgets().Mazzo1);

@@ -134,6 +134,7 @@ TEST_F(ReviewTest, FiguresAndListsFollowTheLog) {
 TEST_F(ReviewTest, AMistakeAtTheTableIsReviewed) {
     constexpr std::uint32_t kRoyalDrawOrFlush = 7351; // J♥ K♥ Q♥ 6♥ 10♥
     auto table = std::make_unique<ui::TTrainerForm>([] { return kRoyalDrawOrFlush; });
+    table->waitForOdds();
     Activate(*table);
     Click(table->widgets().Mazzo1);
     Click(table->widgets().Carte4);

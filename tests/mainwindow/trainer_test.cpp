@@ -36,6 +36,7 @@ protected:
         qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", data.path().toLocal8Bit());
         table = std::make_unique<ui::TTrainerForm>([this] { return seed; });
+        table->waitForOdds();
         Activate(*table);
     }
     const Ui::MainForm& w() const { return table->widgets(); }
@@ -199,6 +200,7 @@ TEST_F(TrainerTest, TheDrillDealsTheRulePlayedWrong) {
 // worth 1661/1081 for 1.
 TEST_F(TrainerTest, AnotherGamePlaysAndPaysAtTheTable) {
     ASSERT_TRUE(table->ChooseGame("jacks-9/6"));
+    table->waitForOdds();
     const auto lines = [this] {
         QStringList texts;
         for (int i = 0;; ++i) {

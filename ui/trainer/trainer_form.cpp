@@ -39,6 +39,7 @@ constexpr QColor kMistakeColour(255, 255, 255); // 5.14 : 1, bold
 constexpr QColor kTallyColour(255, 255, 255);
 constexpr QColor kChartColour(224, 255, 255); // 4.87 : 1
 constexpr int kChartPollMs = 200;
+constexpr int kScoringPollMs = 50;
 constexpr auto kWarnKey = "trainer/warnBeforeDraw";
 constexpr auto kGameKey = "trainer/game";
 
@@ -65,6 +66,9 @@ TTrainerForm::TTrainerForm(Clock clock, QWidget* parent)
 TTrainerForm::TTrainerForm(Clock clock, const std::string& gameName, QWidget* parent)
     : TMainForm(std::move(clock), parent, StartLater{}) {
     log_ = std::make_unique<trainer::HandLog>(trainer::HandLog::defaultPath());
+    scoringPoll_ = new QTimer(this);
+    scoringPoll_->setInterval(kScoringPollMs);
+    connect(scoringPoll_, &QTimer::timeout, this, [this] { followWaitingRounds(); });
     buildStrip();
     buildMenu();
     const odds::Game* chosen = odds::findGame(
@@ -82,9 +86,15 @@ TTrainerForm::TTrainerForm(Clock clock, const std::string& gameName, QWidget* pa
 TTrainerForm::~TTrainerForm() {
     if (chartCancelled_)
         *chartCancelled_ = true;
+    // A hand drawn before the odds were ready is judged and logged before the window goes.
+    if (!waiting_.empty())
+        waitForOdds();
 }
 
 void TTrainerForm::useGame(const odds::Game& chosen) {
+    // Hands still waiting for the old game's odds are judged under it first.
+    if (!waiting_.empty())
+        waitForOdds();
     coach_ = trainer::Coach(chosen);
     // Every five-card hand of the game's scheme sorted once, off the UI thread, before the
     // first deal needs it.
@@ -186,6 +196,7 @@ void TTrainerForm::takeChartWhenReady() {
 }
 
 void TTrainerForm::waitForChart() {
+    waitForOdds();
     if (chart_.valid())
         chart_.wait();
     takeChartWhenReady();
@@ -395,7 +406,8 @@ void TTrainerForm::ReviewClick() {
 }
 
 void TTrainerForm::refreshStrip() {
-    advice_->setText(QString::fromStdString(coach_.FirstLine()));
+    advice_->setText(waiting_.empty() ? QString::fromStdString(coach_.FirstLine())
+                                      : QStringLiteral("Working out this game's odds\u2026"));
     verdict_->setText(QString::fromStdString(coach_.SecondLine()));
     if (drill_)
         drillStatus_ = QString::fromStdString(drill_->StatusText());
@@ -436,8 +448,41 @@ void TTrainerForm::HintClick() {
     announceAdvice();
 }
 
+bool TTrainerForm::oddsReady() const {
+    return !scoring_.valid() ||
+           scoring_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
+void TTrainerForm::waitForOdds() {
+    if (scoring_.valid())
+        scoring_.wait();
+    followWaitingRounds();
+}
+
+void TTrainerForm::followWaitingRounds() {
+    if (!oddsReady())
+        return;
+    scoringPoll_->stop();
+    const std::vector<engine::RoundNotice> notices = std::move(waiting_);
+    waiting_.clear();
+    for (const engine::RoundNotice& notice : notices)
+        followRound(notice);
+}
+
 void TTrainerForm::roundStepped(const engine::RoundNotice& notice) {
     drawWarned_ = false;
+    // The table never waits for the analyser: until the game's hands are scored, the coach
+    // hears of the round later, in order.
+    if (!waiting_.empty() || !oddsReady()) {
+        waiting_.push_back(notice);
+        scoringPoll_->start();
+        refreshStrip();
+        return;
+    }
+    followRound(notice);
+}
+
+void TTrainerForm::followRound(const engine::RoundNotice& notice) {
     coach_.Follow(notice);
     if (notice.step == engine::RoundStep::Drawn) {
         logJudgedHand();

@@ -49,7 +49,10 @@ public:
     QLabel* verdictLine() const { return verdict_; }
     QLabel* tallyLine() const { return tally_; }
     QLabel* chartLine() const { return chartLine_; }
-    // Waits until the strategy chart is derived and given to the coach (tests, benchmarks).
+    // Waits until the game's hands are scored and the coach has heard every step of the round
+    // (tests, benchmarks).
+    void waitForOdds();
+    // Waits for that and until the strategy chart is derived and given to the coach.
     void waitForChart();
     QPushButton* hintButton() const { return hintButton_; }
     const trainer::HandLog& handLog() const { return *log_; }
@@ -96,6 +99,9 @@ private:
     // A line of the strip as a screen reader should say it.
     QString spokenStrip(QString line) const;
     void logJudgedHand();
+    bool oddsReady() const;
+    void followRound(const engine::RoundNotice& notice);
+    void followWaitingRounds();
     void setWarnBeforeDraw(bool on);
     void setDrilling(bool on);
     // Tells a screen reader what the strip's first line now says.
@@ -127,6 +133,9 @@ private:
     StrategyWindow* strategy_ = nullptr;
     // Every five-card hand scored once, off the UI thread, before the first deal needs it.
     std::future<void> scoring_;
+    // Round steps told before the scoring ended, for the coach once it has.
+    std::vector<engine::RoundNotice> waiting_;
+    QTimer* scoringPoll_ = nullptr;
     // The game's strategy chart, derived off the UI thread; a closing window stops it.
     std::shared_ptr<std::atomic_bool> chartCancelled_;
     std::future<DerivedChart> chart_;
