@@ -2,7 +2,9 @@
 #include "odds/hand_classifier.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
+#include <string_view>
 
 namespace odds {
 
@@ -139,7 +141,9 @@ std::uint8_t deucesWildClasses(const HandIndices& cards) {
     return most + deuces >= 3 ? DwThreeOfAKind : DwNothing;
 }
 
-const std::vector<std::string> kTenNames = {
+// Constant-initialised, so that games built while other files' statics are set up (a
+// benchmark's registration) find it filled.
+constexpr std::array<std::string_view, 10> kTenNames = {
     "nothing", "jacks or better", "two pair",       "three of a kind", "straight",
     "flush",   "full house",      "four of a kind", "straight flush",  "royal flush",
 };
@@ -155,7 +159,10 @@ std::vector<std::string> withQuads(const std::vector<std::string>& quads) {
 } // namespace
 
 const HandScheme& tenClassScheme() {
-    static const HandScheme scheme{"ten", kTenNames, &tenClasses, false, false, false};
+    static const HandScheme scheme{
+        "ten",       std::vector<std::string>(kTenNames.begin(), kTenNames.end()),
+        &tenClasses, false,
+        false,       false};
     return scheme;
 }
 
