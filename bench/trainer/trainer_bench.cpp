@@ -3,6 +3,7 @@
 // coach alone, which is where the analyser's time goes.
 #include "odds/game_tables.h"
 #include "ui/trainer/coach.h"
+#include "ui/trainer/drill.h"
 #include "ui/trainer/hand_log.h"
 #include "ui/trainer/review_window.h"
 #include "ui/trainer/trainer_form.h"
@@ -61,6 +62,29 @@ void BM_CoachDealHintDraw(benchmark::State& state) {
 BENCHMARK(BM_CoachDealHintDraw)
     ->DenseRange(0, static_cast<int>(odds::builtInGames().size()) - 1)
     ->Unit(benchmark::kMillisecond);
+
+// The drill's worst case, which the deck click waits for: a rule no deal reaches, given up
+// after Drill::kMaxShuffles of the game's own shuffles, each deal put to the chart.
+void BM_DrillGivesUpARule(benchmark::State& state) {
+    const odds::Game& game = odds::builtInGames().front();
+    const odds::Hand flushDraw{engine::CardOf(4, 2), engine::CardOf(4, 5), engine::CardOf(4, 8),
+                               engine::CardOf(4, 9), engine::CardOf(2, 13)}; // four spades
+    odds::HandIndices cards{};
+    for (std::size_t slot = 0; slot < cards.size(); ++slot)
+        cards[slot] = odds::indexOf(flushDraw[slot]);
+    // "Draw five" first: no deal ever falls to the flush draw's rule after it.
+    const auto chart = std::make_shared<const odds::StrategyChart>(
+        game, std::vector{odds::holdPattern(game.scheme(), cards, 0),
+                          odds::holdPattern(game.scheme(), cards, 0b01111)});
+    ui::TMainForm table([] { return 1000u; });
+    for (auto _ : state) {
+        trainer::Drill drill(chart, {1});
+        table.game().ResetDeck(); // as the deal does before it asks the drill
+        table.game().ShuffleDeck();
+        benchmark::DoNotOptimize(drill.arrange(table.game()));
+    }
+}
+BENCHMARK(BM_DrillGivesUpARule)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Writing one judged hand to the trainer's log, as the game does after each draw: one
 // committed insert into the write-ahead log.
