@@ -28,9 +28,25 @@ Game::Game(GameView& view, UtcClock clock) : view_(view), clock_(std::move(clock
 
 // --- deck and generator -------------------------------------------------------------------
 
-void Game::ResetDeck() {
+DeckOrder OrderedDeck() {
+    DeckOrder deck{};
     for (int i = 1; i <= kDeckSize; ++i)
-        Deck[i] = i;
+        deck[static_cast<std::size_t>(i)] = i;
+    return deck;
+}
+
+void ShuffleDeckOrder(DeckOrder& deck, std::uint32_t& randomState) {
+    for (int pass = 0; pass < kShufflePasses; ++pass) {
+        for (std::size_t p = 1; p <= kDeckSize; ++p) {
+            // The partner is drawn from 1..51 only; the last card still moves when p is 52.
+            const std::size_t j = engine::RandomBelow(randomState, kDeckSize - 1) + 1;
+            std::swap(deck[p], deck[j]);
+        }
+    }
+}
+
+void Game::ResetDeck() {
+    Deck = OrderedDeck();
     Change.fill(0);
 }
 
@@ -40,13 +56,7 @@ void Game::ShuffleDeck() {
 }
 
 void Game::Reshuffle() {
-    for (int pass = 0; pass < kShufflePasses; ++pass) {
-        for (int p = 1; p <= kDeckSize; ++p) {
-            // The partner is drawn from 1..51 only; the last card still moves when p is 52.
-            const int j = static_cast<int>(RandomBelow(kDeckSize - 1)) + 1;
-            std::swap(Deck[p], Deck[j]);
-        }
-    }
+    ShuffleDeckOrder(Deck, RandomState);
     DeckPos = 1;
 }
 

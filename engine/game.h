@@ -16,6 +16,15 @@ namespace engine {
 // Where a round stands: waiting for the deck click that deals, or for the one that draws.
 enum class Round : std::uint8_t { Deal = 0, Draw = 1 };
 
+// A deck by position, 1..52 (element 0 unused).
+using DeckOrder = std::array<CardCode, kDeckSize + 1>;
+
+// The game's shuffle: the deck's passes on the generator as it stands. The game does it on its
+// own deck; the trainer's drills repeat it on copies off the table's thread.
+void ShuffleDeckOrder(DeckOrder& deck, std::uint32_t& randomState);
+// The deck in order, card i at position i.
+DeckOrder OrderedDeck();
+
 // The whole game: deck, hand, bankroll and the round controller. The window owns one for the
 // life of the process, forwards its events to the handlers below and shows what they say
 // through its GameView.
@@ -33,7 +42,7 @@ public:
     Game& operator=(const Game&) = delete;
 
     // The state, open so that the window and its tests can look at it and set up positions.
-    std::array<CardCode, kDeckSize + 1> Deck{};       // positions 1..52
+    DeckOrder Deck{};                                 // positions 1..52
     int DeckPos = 1;                                  // next position to deal, 1..52
     std::array<CardCode, kHandSize + 1> Hand{};       // slots 1..5
     std::array<std::uint8_t, kHandSize + 1> Change{}; // 1 = slot marked for replacement

@@ -3,6 +3,7 @@
 #include "window_driver.h"
 
 #include "ui/mainwindow/picture_box.h"
+#include "ui/trainer/drill_dealer.h"
 #include "ui/trainer/strategy_window.h"
 #include "ui/trainer/trainer_form.h"
 
@@ -185,7 +186,15 @@ TEST_F(TrainerTest, TheDrillDealsTheRulePlayedWrong) {
     EXPECT_EQ(tally().rfind("Drill: rule " + std::to_string(*rule + 1) + ", ", 0), 0u) << tally();
     std::set<std::string> deals;
     for (std::uint32_t s : {kRoyalFlush, kRoyalDrawOrFlush, 11u, 12u}) {
-        deal(s);
+        // The click returns at once: the search runs off the table's thread, the deal after.
+        seed = s;
+        Click(w().Mazzo1);
+        ASSERT_TRUE(table->drillDealer()->searching());
+        EXPECT_EQ(w().Mode->caption(), QStringLiteral("DEAL"));
+        EXPECT_EQ(tally(),
+                  "Drill: shuffling for a hand of rule " + std::to_string(*rule + 1) + "…");
+        table->drillDealer()->finishSearch();
+        ASSERT_EQ(w().Mode->caption(), QStringLiteral("DRAW"));
         EXPECT_EQ(const_cast<trainer::Coach&>(table->coach()).ChartRule(), rule);
         const auto& hand = table->game().Hand;
         deals.insert(trainer::Coach::HoldText({hand[1], hand[2], hand[3], hand[4], hand[5]}, 31));

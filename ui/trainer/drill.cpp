@@ -23,25 +23,47 @@ std::optional<int> Drill::line() const {
     return done() ? std::nullopt : std::optional<int>(lines_[next_]);
 }
 
+std::optional<ShuffledDeck> Drill::search(const odds::StrategyChart& chart, int line,
+                                          ShuffledDeck start, int maxShuffles,
+                                          const std::atomic_bool* cancelled) {
+    ShuffledDeck tried = start;
+    for (int shuffle = 0; shuffle < maxShuffles; ++shuffle) {
+        if (shuffle > 0) {
+            // The deck from new order each time, so every try is the game's own shuffle.
+            tried.deck = engine::OrderedDeck();
+            engine::ShuffleDeckOrder(tried.deck, tried.randomState);
+        }
+        if (cancelled && *cancelled)
+            return std::nullopt;
+        const odds::Hand dealt{tried.deck[1], tried.deck[2], tried.deck[3], tried.deck[4],
+                               tried.deck[5]};
+        if (chart.advise(dealt).line == line)
+            return tried;
+    }
+    return std::nullopt;
+}
+
 bool Drill::arrange(engine::Game& game) {
     while (!done()) {
-        const int wanted = lines_[next_];
-        for (int shuffle = 0; shuffle < maxShuffles_; ++shuffle) {
-            if (shuffle > 0) {
-                // The deck from new order each time, so every try is the game's own shuffle.
-                game.ResetDeck();
-                game.Reshuffle();
-            }
-            const odds::Hand dealt{game.Deck[1], game.Deck[2], game.Deck[3], game.Deck[4],
-                                   game.Deck[5]};
-            if (chart_->advise(dealt).line == wanted)
-                return true;
+        const std::optional<ShuffledDeck> found =
+            search(*chart_, lines_[next_], {game.Deck, game.RandomState}, maxShuffles_);
+        if (found) {
+            game.Deck = found->deck;
+            game.RandomState = found->randomState;
+            game.DeckPos = 1;
+            return true;
         }
-        problem_ = "No deal came under " + ruleName(*chart_, wanted) + " in " +
-                   std::to_string(maxShuffles_) + " shuffles; the drill moves on";
-        moveOn();
+        giveUp();
     }
     return false;
+}
+
+void Drill::giveUp() {
+    if (done())
+        return;
+    problem_ = "No deal came under " + ruleName(*chart_, lines_[next_]) + " in " +
+               std::to_string(maxShuffles_) + " shuffles; the drill moves on";
+    moveOn();
 }
 
 void Drill::judged(bool right) {

@@ -3,12 +3,19 @@
 #include "engine/game.h"
 #include "odds/strategy_chart.h"
 
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace trainer {
+
+// A deck and the generator after it, as a shuffle leaves them.
+struct ShuffledDeck {
+    engine::DeckOrder deck{};
+    std::uint32_t randomState = 0;
+};
 
 // Deals hands of the chart lines a player gets wrong, one line at a time, until each is played
 // right several times in a row. Honest: the game's own shuffle is redone, its generator
@@ -33,6 +40,17 @@ public:
     // A line no shuffle reaches within the bound is given up (see problem()) and the next one
     // tried; false when none is left, the deck then as last shuffled.
     bool arrange(engine::Game& game);
+
+    // The search behind arrange(), on copies, for another thread: from a deck as the game's
+    // shuffle left it, the game's shuffles again until the first five cards fall under the
+    // line. Nothing when `maxShuffles` pass first or `cancelled` is set. Reads only the chart.
+    static std::optional<ShuffledDeck> search(const odds::StrategyChart& chart, int line,
+                                              ShuffledDeck start, int maxShuffles,
+                                              const std::atomic_bool* cancelled = nullptr);
+    // The drilled line came under no shuffle within the bound: the drill moves on.
+    void giveUp();
+    int maxShuffles() const { return maxShuffles_; }
+    const std::shared_ptr<const odds::StrategyChart>& chart() const { return chart_; }
     // The drilled deal was drawn, right (no hold worth more) or not.
     void judged(bool right);
 

@@ -5,6 +5,7 @@
 #include "ui/boxes/error_report.h"
 #include "ui/mainwindow/announcer.h"
 #include "ui/mainwindow/table_accessibility.h"
+#include "ui/trainer/drill_dealer.h"
 #include "ui/trainer/game_at_table.h"
 #include "ui/trainer/log_statistics.h"
 #include "ui/trainer/review_window.h"
@@ -320,10 +321,14 @@ void TTrainerForm::setWarnBeforeDraw(bool on) {
     }
 }
 
+const trainer::Drill* TTrainerForm::drill() const {
+    return drillDealer_ ? &drillDealer_->drill() : nullptr;
+}
+
 void TTrainerForm::setDrilling(bool on) {
-    drill_.reset();
+    delete drillDealer_;
+    drillDealer_ = nullptr;
     drillStatus_.clear();
-    game().ArrangeDeck = nullptr;
     if (on && derived_.chart) {
         std::vector<int> lines;
         if (log_->isOpen()) {
@@ -339,15 +344,21 @@ void TTrainerForm::setDrilling(bool on) {
             const QSignalBlocker quiet(drillAction_);
             drillAction_->setChecked(false);
         } else {
-            drill_ = std::make_unique<trainer::Drill>(derived_.chart, std::move(lines));
             // The drill only orders the deck; the round goes on as at the plain table.
-            game().ArrangeDeck = [this](engine::Game& g) { drilledDeal_ = drill_->arrange(g); };
+            drillDealer_ = new DrillDealer(
+                std::make_unique<trainer::Drill>(derived_.chart, std::move(lines)), game(), this);
+            connect(drillDealer_, &DrillDealer::changed, this, [this] { refreshStrip(); });
         }
     }
     refreshStrip();
 }
 
 void TTrainerForm::Mazzo1Click() {
+    if (drillDealer_ && game().RoundState == engine::Round::Deal) {
+        // The deal follows once the drill has found it, the table taking input meanwhile.
+        drillDealer_->prepareDeal([this] { TMainForm::Mazzo1Click(); });
+        return;
+    }
     if (warnBeforeDraw_ && !drawWarned_ && game().RoundState == engine::Round::Draw) {
         unsigned held = 0;
         for (int slot = 1; slot <= engine::kHandSize; ++slot)
@@ -409,8 +420,13 @@ void TTrainerForm::refreshStrip() {
     advice_->setText(waiting_.empty() ? QString::fromStdString(coach_.FirstLine())
                                       : QStringLiteral("Working out this game's odds\u2026"));
     verdict_->setText(QString::fromStdString(coach_.SecondLine()));
-    if (drill_)
-        drillStatus_ = QString::fromStdString(drill_->StatusText());
+    if (drillDealer_) {
+        const trainer::Drill& drill = drillDealer_->drill();
+        drillStatus_ = drillDealer_->searching() && drill.line()
+                           ? QStringLiteral("Drill: shuffling for a hand of rule %1\u2026")
+                                 .arg(*drill.line() + 1)
+                           : QString::fromStdString(drill.StatusText());
+    }
     tally_->setText(drillStatus_.isEmpty() ? QString::fromStdString(coach_.TallyLine())
                                            : drillStatus_);
     // A chart line's words can be long: the line shows what fits, the tip all of it.
@@ -471,6 +487,8 @@ void TTrainerForm::followWaitingRounds() {
 
 void TTrainerForm::roundStepped(const engine::RoundNotice& notice) {
     drawWarned_ = false;
+    if (notice.step == engine::RoundStep::NewGame && drillDealer_)
+        drillDealer_->abandonDeal();
     // The table never waits for the analyser: until the game's hands are scored, the coach
     // hears of the round later, in order.
     if (!waiting_.empty() || !oddsReady()) {
@@ -486,9 +504,8 @@ void TTrainerForm::followRound(const engine::RoundNotice& notice) {
     coach_.Follow(notice);
     if (notice.step == engine::RoundStep::Drawn) {
         logJudgedHand();
-        if (drill_ && drilledDeal_ && coach_.judged())
-            drill_->judged(coach_.judged()->cost.numerator() == 0);
-        drilledDeal_ = false;
+        if (drillDealer_ && drillDealer_->lastDealDrilled() && coach_.judged())
+            drillDealer_->judged(coach_.judged()->cost.numerator() == 0);
     }
     if (!strip_)
         return;

@@ -2,7 +2,6 @@
 
 #include "ui/mainwindow/main_form.h"
 #include "ui/trainer/coach.h"
-#include "ui/trainer/drill.h"
 #include "ui/trainer/hand_log.h"
 
 #include <atomic>
@@ -17,8 +16,13 @@ class QPushButton;
 class QShortcut;
 class QTimer;
 
+namespace trainer {
+class Drill;
+}
+
 namespace ui {
 
+class DrillDealer;
 class ReviewWindow;
 class StrategyWindow;
 
@@ -85,7 +89,8 @@ public:
     // deals are the table's own again.
     static constexpr int kDrillLines = 5;
     QAction* drillAction() const { return drillAction_; }
-    const trainer::Drill* drill() const { return drill_.get(); }
+    const trainer::Drill* drill() const;
+    DrillDealer* drillDealer() const { return drillDealer_; }
     bool drawWarned() const { return drawWarned_; }
 
 private:
@@ -125,9 +130,8 @@ private:
     QAction* strategyAction_ = nullptr;
     QAction* warnAction_ = nullptr;
     QAction* drillAction_ = nullptr;
-    std::unique_ptr<trainer::Drill> drill_;
-    bool drilledDeal_ = false; // the hand on the table was dealt by the drill
-    QString drillStatus_;      // shown in the tally's place while set
+    DrillDealer* drillDealer_ = nullptr;
+    QString drillStatus_; // shown in the tally's place while set
     bool warnBeforeDraw_ = false;
     bool drawWarned_ = false; // the next deck click draws anyway
     StrategyWindow* strategy_ = nullptr;
