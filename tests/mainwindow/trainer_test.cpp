@@ -223,6 +223,16 @@ TEST_F(TrainerTest, AnotherGamePlaysAndPaysAtTheTable) {
     EXPECT_EQ(lines().size(), 9);
     EXPECT_EQ(lines().front(), "jacks or better - 1 for 1");
     EXPECT_EQ(lines().back(), "royal flush - 800 for 1");
+    // Nine lines where the table's own nine are, in their face.
+    for (int i = 0; i < 9; ++i) {
+        const auto* line = table->findChild<QLabel*>(QStringLiteral("PayLine%1").arg(i));
+        const QLabel* own = std::array{w().Score0, w().Score1, w().Score2, w().Score3, w().Score4,
+                                       w().Score5, w().Score6, w().Score7, w().Score8}[i];
+        EXPECT_EQ(line->geometry().center().y(), own->geometry().center().y()) << i;
+        EXPECT_EQ(line->geometry().right(), own->geometry().right()) << i;
+        EXPECT_EQ(line->font().pixelSize(), own->font().pixelSize()) << i;
+        EXPECT_EQ(line->font().pointSize(), own->font().pointSize()) << i;
+    }
 
     deal(kJacksOrFlushDraw);
     EXPECT_FALSE(table->ChooseGame("ddb-9/6")); // not with a hand on the table

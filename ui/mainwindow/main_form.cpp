@@ -263,25 +263,32 @@ void TMainForm::showPayLines(const QStringList& texts) {
         lightLine(-1);
         return;
     }
-    // The lines fill the table's pay area, right-aligned as its own; a long table takes a
-    // face small enough to fit, each line's box as tall as the face so that nothing is cut.
+    // The lines fill the table's pay area, right-aligned as its own: nine or fewer where the
+    // table's nine are, in their face; a longer table down to the bottom panel, in a face
+    // small enough to fit, each line's box as tall as the face so that nothing is cut.
     const QRect first = ui_.Score0->geometry();
     const int right = first.right();
-    const int bottom = ui_.Panel1->geometry().top() - 2;
-    const int pitch = std::min(first.height(), (bottom - first.top()) / int(texts.size()));
+    const int tablePitch = ui_.Score1->y() - ui_.Score0->y();
+    const int pitch =
+        texts.size() <= tablePayLines_.size()
+            ? tablePitch
+            : std::min(tablePitch, (ui_.Panel1->y() - 2 - first.top()) / int(texts.size()));
     QFont font = ui_.Score0->font();
-    if (pitch < first.height())
+    int height = first.height();
+    int top = first.top();
+    if (pitch < tablePitch) {
         font.setPixelSize(pitch - 1);
+        height = QFontMetrics(font).height();
+        top += (pitch - height) / 2;
+    }
     font.setBold(true);
-    const int height = QFontMetrics(font).height();
     const int left = ui_.Mazzo1->geometry().right() + 8;
     for (int i = 0; i < texts.size(); ++i) {
         auto* line = new QLabel(texts[i], clientArea());
         line->setObjectName(QStringLiteral("PayLine%1").arg(i));
         line->setFont(font);
         line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        line->setGeometry(left, first.top() + i * pitch + (pitch - height) / 2, right - left + 1,
-                          height);
+        line->setGeometry(left, top + i * pitch, right - left + 1, height);
         line->setMouseTracking(true);
         line->setContextMenuPolicy(Qt::NoContextMenu);
         describePayLine(*line);

@@ -439,7 +439,7 @@ void TTrainerForm::refreshStrip() {
     QFont verdictFont = verdict_->font();
     verdictFont.setBold(coach_.Mistaken());
     verdict_->setFont(verdictFont);
-    hintButton_->setEnabled(coach_.CanHint());
+    hintButton_->setEnabled(coach_.CanHint() || handDealtAndWaiting());
 }
 
 QString TTrainerForm::spokenStrip(QString line) const {
@@ -457,7 +457,13 @@ QString TTrainerForm::spokenStrip(QString line) const {
 }
 
 void TTrainerForm::HintClick() {
-    if (!coach_.CanHint() || !isEnabled())
+    if (!isEnabled())
+        return;
+    if (handDealtAndWaiting()) {
+        hintAskedFor_ = waiting_.size() - 1; // given as soon as the coach has seen the deal
+        return;
+    }
+    if (!coach_.CanHint())
         return;
     coach_.Hint();
     refreshStrip();
@@ -481,8 +487,16 @@ void TTrainerForm::followWaitingRounds() {
     scoringPoll_->stop();
     const std::vector<engine::RoundNotice> notices = std::move(waiting_);
     waiting_.clear();
-    for (const engine::RoundNotice& notice : notices)
-        followRound(notice);
+    const std::optional<std::size_t> hinted = std::exchange(hintAskedFor_, std::nullopt);
+    for (std::size_t i = 0; i < notices.size(); ++i) {
+        followRound(notices[i]);
+        if (hinted == i)
+            HintClick();
+    }
+}
+
+bool TTrainerForm::handDealtAndWaiting() const {
+    return !waiting_.empty() && waiting_.back().step == engine::RoundStep::Dealt;
 }
 
 void TTrainerForm::roundStepped(const engine::RoundNotice& notice) {

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <future>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -107,6 +108,8 @@ private:
     bool oddsReady() const;
     void followRound(const engine::RoundNotice& notice);
     void followWaitingRounds();
+    // A hand is on the table that the coach has not yet been told of.
+    bool handDealtAndWaiting() const;
     void setWarnBeforeDraw(bool on);
     void setDrilling(bool on);
     // Tells a screen reader what the strip's first line now says.
@@ -140,6 +143,8 @@ private:
     // Round steps told before the scoring ended, for the coach once it has.
     std::vector<engine::RoundNotice> waiting_;
     QTimer* scoringPoll_ = nullptr;
+    // The waiting deal for which H was pressed, by its place among the waiting steps.
+    std::optional<std::size_t> hintAskedFor_;
     // The game's strategy chart, derived off the UI thread; a closing window stops it.
     std::shared_ptr<std::atomic_bool> chartCancelled_;
     std::future<DerivedChart> chart_;
