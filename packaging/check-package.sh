@@ -149,9 +149,9 @@ for program in vandolin vandolin-odds; do
         # The copies left in C++ code are libstdc++'s (std::string, std::copy, std::vector),
         # which call the compiler's built-in memcpy, memmove and memset past the C library's
         # checked versions, and the toolkit's containers copying within heap blocks whose size
-        # the compiler cannot know. A copy into a buffer of known size would have become a
-        # __memcpy_chk; none did, so there is nothing the fortified headers could check. The
-        # compile lines below show they were in force (-D_FORTIFY_SOURCE=2 with -O2).
+        # the compiler cannot know. A copy into a buffer of known size that the compiler could
+        # not prove safe would have become a __memcpy_chk; there is none. The compile lines
+        # below show the fortified headers were in force (-D_FORTIFY_SOURCE=2 with -O2).
         " Fortify Source functions: no, only unprotected functions found!") ;;
         " Control flow integrity: no"*)
             if [ "$cfi_possible" = yes ]; then
