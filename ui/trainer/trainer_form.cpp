@@ -503,10 +503,15 @@ void TTrainerForm::roundStepped(const engine::RoundNotice& notice) {
     drawWarned_ = false;
     if (notice.step == engine::RoundStep::NewGame && drillDealer_)
         drillDealer_->abandonDeal();
-    // The table never waits for the analyser: until the game's hands are scored, the coach
-    // hears of the round later, in order.
+    // A deal never waits for the analyser: until the game's hands are scored, the coach hears
+    // of the round later, in order. A draw does wait, so that every drawn hand is judged and
+    // logged as it ends and a killed game loses at most the hand in play.
     if (!waiting_.empty() || !oddsReady()) {
         waiting_.push_back(notice);
+        if (notice.step == engine::RoundStep::Drawn) {
+            waitForOdds();
+            return;
+        }
         scoringPoll_->start();
         refreshStrip();
         return;
