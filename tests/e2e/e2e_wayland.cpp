@@ -309,7 +309,9 @@ int main(int argc, char** argv) {
     check(waitUntil([&] { return !g.box() && g.tableActive(); }),
           "Enter closes it: the table is back");
 
-    // The prompt again, given a bet it takes: the Bet panel shows the new bet.
+    // The prompt again, given a bet it takes: the Bet panel shows the new bet. Weston gives
+    // the keyboard back to the table only once the closed box has faded out, about a second
+    // later; keys sent before then reach nobody, so the table's active caption is waited for.
     check(g.openGameMenu(), "Alt+G opens the Game menu again");
     x.Keys(QStringLiteral("b"));
     check(g.waitForBox().has_value(), "the bet prompt is back");
@@ -332,7 +334,7 @@ int main(int argc, char** argv) {
     g.altKey(QStringLiteral("F4"));
     bool ended = player.waitForFinished(kPatienceMs / 2);
     if (!ended && g.tableActive()) {
-        std::printf("     weston lost Alt+F4; pressed again\n");
+        std::printf("     the table still stands after Alt+F4; pressed again\n");
         if (!g.failureShot.isEmpty())
             g.shot().save(g.failureShot + QStringLiteral(".again.png"));
         g.altKey(QStringLiteral("F4"));
@@ -343,6 +345,7 @@ int main(int argc, char** argv) {
                 static_cast<int>(player.exitStatus()), player.exitCode());
     if (!ended && !g.failureShot.isEmpty())
         g.shot().save(g.failureShot);
+    // Where a game that does not end is stuck (when gdb is installed).
     if (!ended) {
         const auto stacks = x.Run(QStringLiteral("gdb"),
                                   {QStringLiteral("-p"), QString::number(player.processId()),
