@@ -8,6 +8,7 @@
 #include "ui/trainer/trainer_form.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -184,6 +185,25 @@ TEST_F(TrainerTest, TheDrillDealsTheRulePlayedWrong) {
     ASSERT_TRUE(table->drill());
     EXPECT_EQ(table->drill()->line(), rule);
     EXPECT_EQ(tally().rfind("Drill: rule " + std::to_string(*rule + 1) + ", ", 0), 0u) << tally();
+    // A box open over the table (the bet prompt) holds a found deal back until it closes: the
+    // stake of a dealt hand never changes.
+    seed = kRoyalFlush;
+    Click(w().Mazzo1);
+    QDialog box(table.get());
+    box.setModal(true);
+    box.show();
+    for (int ms = 0; ms < 60'000 && !table->drillDealer()->dealHeldBack(); ms += 10)
+        QTest::qWait(10);
+    ASSERT_TRUE(table->drillDealer()->dealHeldBack());
+    QTest::qWait(100);
+    EXPECT_EQ(w().Mode->caption(), QStringLiteral("DEAL"));
+    box.close();
+    for (int ms = 0; ms < 5'000 && w().Mode->caption() != QStringLiteral("DRAW"); ms += 10)
+        QTest::qWait(10);
+    ASSERT_EQ(w().Mode->caption(), QStringLiteral("DRAW"));
+    EXPECT_EQ(const_cast<trainer::Coach&>(table->coach()).ChartRule(), rule);
+    draw();
+
     std::set<std::string> deals;
     for (std::uint32_t s : {kRoyalFlush, kRoyalDrawOrFlush, 11u, 12u}) {
         // The click returns at once: the search runs off the table's thread, the deal after.

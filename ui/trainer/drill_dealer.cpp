@@ -1,5 +1,6 @@
 #include "ui/trainer/drill_dealer.h"
 
+#include <QApplication>
 #include <QTimer>
 
 namespace ui {
@@ -23,7 +24,7 @@ DrillDealer::~DrillDealer() {
 }
 
 void DrillDealer::prepareDeal(std::function<void()> deal) {
-    if (searching())
+    if (searching() || found_)
         return;
     deal_ = std::move(deal);
     startSearch();
@@ -55,20 +56,29 @@ void DrillDealer::finishSearch() {
 }
 
 void DrillDealer::takeSearchWhenDone(bool wait) {
-    while (search_.valid()) {
-        if (!wait && search_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+    while (search_.valid() || found_) {
+        if (!found_) {
+            if (!wait && search_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+                return;
+            found_ = search_.get();
+            if (!*found_) {
+                found_.reset();
+                poll_->stop();
+                drill_->giveUp();
+                startSearch(); // the next rule, or the plain deal
+                continue;
+            }
+        }
+        // Not while a box is open over the table (the bet prompt): the round's stake must not
+        // change under a dealt hand. The deal follows once it has closed.
+        if (QApplication::activeModalWidget() && !wait)
             return;
         poll_->stop();
-        const std::optional<trainer::ShuffledDeck> found = search_.get();
-        if (!found) {
-            drill_->giveUp();
-            startSearch(); // the next rule, or the plain deal
-            continue;
-        }
+        const trainer::ShuffledDeck deck = **std::exchange(found_, std::nullopt);
         // The deal reshuffles as ever; the found deck then takes the shuffled one's place.
-        game_.ArrangeDeck = [found = *found](engine::Game& game) {
-            game.Deck = found.deck;
-            game.RandomState = found.randomState;
+        game_.ArrangeDeck = [deck](engine::Game& game) {
+            game.Deck = deck.deck;
+            game.RandomState = deck.randomState;
             game.DeckPos = 1;
         };
         lastDealDrilled_ = deal_ != nullptr;
