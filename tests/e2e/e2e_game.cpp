@@ -106,6 +106,23 @@ int countColour(const QImage& screen, const QRect& area, QRgb colour) {
     return count;
 }
 
+// The first column of every row a query of the trainer's log gives; none when the log cannot
+// be read.
+std::vector<QString> readLog(const QString& file, const QString& sql) {
+    const QString connection = QStringLiteral("log");
+    std::vector<QString> rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(file);
+        QSqlQuery query(db);
+        if (db.open() && query.exec(sql))
+            while (query.next())
+                rows.push_back(query.value(0).toString());
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return rows;
+}
+
 long residentKilobytes(qint64 pid) {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
@@ -382,22 +399,8 @@ int main(int argc, char** argv) {
         player.kill();
         player.waitForFinished();
         const QString logFile = data.path() + QStringLiteral("/vandolin/trainer.sqlite");
-        const auto loggedHands = [&] {
-            std::vector<QString> rows;
-            {
-                QSqlDatabase db =
-                    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("log"));
-                db.setDatabaseName(logFile);
-                QSqlQuery query(db);
-                if (db.open() &&
-                    query.exec(QStringLiteral("SELECT deal || '|' || held FROM hands ORDER BY id")))
-                    while (query.next())
-                        rows.push_back(query.value(0).toString());
-            }
-            QSqlDatabase::removeDatabase(QStringLiteral("log"));
-            return rows;
-        };
-        const std::vector<QString> logged = loggedHands();
+        const std::vector<QString> logged =
+            readLog(logFile, QStringLiteral("SELECT deal || '|' || held FROM hands ORDER BY id"));
         std::printf("     hands in the log after the kill: %zu\n", logged.size());
         check(static_cast<int>(logged.size()) == 1 + rounds,
               "the killed game's log holds every judged hand");
@@ -483,22 +486,12 @@ int main(int argc, char** argv) {
                     static_cast<long long>(listed.size()));
 
         // As many as the log holds for the game, each once.
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("count"));
-        db.setDatabaseName(logFile);
-        QSqlQuery query(db);
-        const bool counted =
-            db.open() &&
-            query.exec(
-                QStringLiteral("SELECT count(*) FROM hands WHERE game = '%1' AND cost_bets > 0")
-                    .arg(QString::fromStdString(gameName))) &&
-            query.next();
-        check(counted && query.value(0).toInt() == listed.size(),
+        const std::vector<QString> mistakes =
+            readLog(logFile,
+                    QStringLiteral("SELECT count(*) FROM hands WHERE game = '%1' AND cost_bets > 0")
+                        .arg(QString::fromStdString(gameName)));
+        check(mistakes.size() == 1 && mistakes[0].toInt() == listed.size(),
               "the Review lists every mistake the log holds for the game");
-        query = QSqlQuery();
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("count"));
     }
 
     // Ctrl+Q, then Enter on the farewell box.
@@ -519,12 +512,11 @@ int main(int argc, char** argv) {
         player.waitForFinished();
     }
     if (trainer) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-        db.setDatabaseName(data.path() + QStringLiteral("/vandolin/trainer.sqlite"));
-        QSqlQuery query(db);
-        const bool read =
-            db.open() && query.exec(QStringLiteral("SELECT count(*) FROM hands")) && query.next();
-        check(read && query.value(0).toInt() == rounds + 2, "the log holds the hands of both runs");
+        const std::vector<QString> hands =
+            readLog(data.path() + QStringLiteral("/vandolin/trainer.sqlite"),
+                    QStringLiteral("SELECT count(*) FROM hands"));
+        check(hands.size() == 1 && hands[0].toInt() == rounds + 2,
+              "the log holds the hands of both runs");
     }
 
     std::printf("     start-up to first painted table: %lld ms\n",

@@ -19,6 +19,12 @@ Drill::Drill(std::shared_ptr<const odds::StrategyChart> chart, std::vector<int> 
             lines_.push_back(line);
 }
 
+void ShuffledDeck::placeIn(engine::Game& game) const {
+    game.Deck = deck;
+    game.RandomState = randomState;
+    game.DeckPos = 1;
+}
+
 std::optional<int> Drill::line() const {
     return done() ? std::nullopt : std::optional<int>(lines_[next_]);
 }
@@ -48,9 +54,7 @@ bool Drill::arrange(engine::Game& game) {
         const std::optional<ShuffledDeck> found =
             search(*chart_, lines_[next_], {game.Deck, game.RandomState}, maxShuffles_);
         if (found) {
-            game.Deck = found->deck;
-            game.RandomState = found->randomState;
-            game.DeckPos = 1;
+            found->placeIn(game);
             return true;
         }
         giveUp();

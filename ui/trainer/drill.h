@@ -15,6 +15,9 @@ namespace trainer {
 struct ShuffledDeck {
     engine::DeckOrder deck{};
     std::uint32_t randomState = 0;
+
+    // Makes it the game's deck, the next card the first.
+    void placeIn(engine::Game& game) const;
 };
 
 // Deals hands of the chart lines a player gets wrong, one line at a time, until each is played

@@ -24,7 +24,7 @@ DrillDealer::~DrillDealer() {
 }
 
 void DrillDealer::prepareDeal(std::function<void()> deal) {
-    if (searching() || found_)
+    if (searching())
         return;
     deal_ = std::move(deal);
     startSearch();
@@ -56,13 +56,12 @@ void DrillDealer::finishSearch() {
 }
 
 void DrillDealer::takeSearchWhenDone(bool wait) {
-    while (search_.valid() || found_) {
+    while (searching()) {
         if (!found_) {
             if (!wait && search_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
                 return;
             found_ = search_.get();
-            if (!*found_) {
-                found_.reset();
+            if (!found_) {
                 poll_->stop();
                 drill_->giveUp();
                 startSearch(); // the next rule, or the plain deal
@@ -74,12 +73,9 @@ void DrillDealer::takeSearchWhenDone(bool wait) {
         if (QApplication::activeModalWidget() && !wait)
             return;
         poll_->stop();
-        const trainer::ShuffledDeck deck = **std::exchange(found_, std::nullopt);
         // The deal reshuffles as ever; the found deck then takes the shuffled one's place.
-        game_.ArrangeDeck = [deck](engine::Game& game) {
-            game.Deck = deck.deck;
-            game.RandomState = deck.randomState;
-            game.DeckPos = 1;
+        game_.ArrangeDeck = [deck = *std::exchange(found_, std::nullopt)](engine::Game& game) {
+            deck.placeIn(game);
         };
         lastDealDrilled_ = deal_ != nullptr;
         if (deal_)

@@ -30,7 +30,7 @@ public:
     const trainer::Drill& drill() const { return *drill_; }
     bool searching() const { return search_.valid() || found_.has_value(); }
     // A deal is found and waits for a box over the table to close.
-    bool dealHeldBack() const { return found_ && *found_; }
+    bool dealHeldBack() const { return found_.has_value(); }
     // Searches for the next drilled deal; `deal` then deals it (on this thread), the game's
     // ArrangeDeck setting the found deck. Ignored while a search is under way.
     void prepareDeal(std::function<void()> deal);
@@ -58,7 +58,7 @@ private:
     std::shared_ptr<std::atomic_bool> cancelled_ = std::make_shared<std::atomic_bool>(false);
     std::future<std::optional<trainer::ShuffledDeck>> search_;
     // The search's answer, kept while a box over the table holds the deal back.
-    std::optional<std::optional<trainer::ShuffledDeck>> found_;
+    std::optional<trainer::ShuffledDeck> found_;
     QTimer* poll_ = nullptr;
     bool lastDealDrilled_ = false;
 };
